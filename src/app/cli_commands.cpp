@@ -1,0 +1,29 @@
+#include "app/cli_commands.h"
+
+#include "core/version.h"
+
+namespace {
+
+int RunVersione(std::span<const std::string_view>) {
+    std::printf("%s %s\n", kProgramName, kProgramVersion);
+    return 0;
+}
+
+}  // namespace
+
+const std::vector<CliCommand>& CliCommands() {
+    // Each subsystem adds its subcommands here, one line each.
+    static const std::vector<CliCommand> commands{
+        {"versione", "", "mostra la versione del programma", RunVersione},
+    };
+    return commands;
+}
+
+void PrintCliHelp(std::FILE* out) {
+    std::fprintf(out, "Uso: sestavia-cli <comando> [argomenti]\n\nComandi:\n");
+    for (const auto& c : CliCommands())
+        std::fprintf(out, "  %-12.*s %.*s\n      %.*s\n", static_cast<int>(c.name.size()), c.name.data(),
+                     static_cast<int>(c.usage.size()), c.usage.data(), static_cast<int>(c.description.size()),
+                     c.description.data());
+    std::fprintf(out, "  %-12s mostra questo aiuto\n", "--help");
+}
