@@ -70,4 +70,4 @@ void BM_GrowStoreAppend10M(benchmark::State& state) {
 }
 BENCHMARK(BM_GrowStoreAppend10M)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

@@ -9,7 +9,7 @@ int RunVersione(std::span<const std::string_view>) {
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 const std::vector<CliCommand>& CliCommands() {
     // Each subsystem adds its subcommands here, one line each.

@@ -7,8 +7,8 @@
 
 struct CliCommand {
     std::string_view name;
-    std::string_view usage;        // the arguments, as shown in the help
-    std::string_view description;  // Italian, one line
+    std::string_view usage;       // the arguments, as shown in the help
+    std::string_view description; // Italian, one line
     int (*run)(std::span<const std::string_view> args);
 };
 

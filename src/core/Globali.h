@@ -12,7 +12,8 @@
 // Owner of all process-wide state. main creates one and hands it by reference to every window and
 // engine call; tests build a fresh one each. Later subsystems add their state here as members.
 struct Globali {
-    Globali(MessageService& messageService, Clock& clockSource) : messages(messageService), clock(clockSource) {}
+    Globali(MessageService& messageService, Clock& clockSource)
+        : messages(messageService), clock(clockSource) {}
     Globali(const Globali&) = delete;
     Globali& operator=(const Globali&) = delete;
 
@@ -22,7 +23,7 @@ struct Globali {
 
     SystemState system;
     UndoSnapshot undo;
-    FixedFlags fixedFlags;  // scratch for "Considera fisse"
+    FixedFlags fixedFlags; // scratch for "Considera fisse"
     GlobalSettings settings;
     Directories dirs;
 };

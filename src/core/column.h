@@ -16,7 +16,9 @@ struct Column {
 
     Number& operator[](int i) { return n[static_cast<std::size_t>(i)]; }
     Number operator[](int i) const { return n[static_cast<std::size_t>(i)]; }
-    friend bool operator==(const Column& a, const Column& b) { return std::memcmp(a.n.data(), b.n.data(), 6) == 0; }
+    friend bool operator==(const Column& a, const Column& b) {
+        return std::memcmp(a.n.data(), b.n.data(), 6) == 0;
+    }
 };
 static_assert(sizeof(Column) == 6, "columns are packed in six bytes");
 

@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <algorithm>
 
-ColumnStore::~ColumnStore() { std::free(items_); }
+ColumnStore::~ColumnStore() {
+    std::free(items_);
+}
 
 bool ColumnStore::tryResize(std::int64_t slots) {
     if (slots <= capacity_) return true;
@@ -54,7 +56,7 @@ std::int32_t FindInFirst(ColumnStore& store, const Column& column, std::int32_t 
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 std::int32_t FindColumn(ColumnStore& store, const Column& column) {
     return FindInFirst(store, column, store.count);

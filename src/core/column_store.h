@@ -20,7 +20,7 @@ public:
     ~ColumnStore();
 
     std::int32_t count = 0;
-    std::int32_t lastFound = 0;  // search hint only
+    std::int32_t lastFound = 0; // search hint only
 
     std::int32_t capacity() const { return capacity_; }
     Column& at(std::int32_t position) { return items_[position - 1]; }

@@ -6,7 +6,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Trims characters up to code 32 at both ends, then splits at runs of blanks and tabs.
 std::vector<std::string_view> Tokens(std::string_view text) {
@@ -36,7 +38,7 @@ int ParseNumberToken(std::string_view token) {
     return value;
 }
 
-}  // namespace
+} // namespace
 
 bool ParseColumnLine(std::string_view line, Column& column) {
     column = Column{};

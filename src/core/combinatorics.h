@@ -9,4 +9,6 @@ std::int32_t Combinations6(std::int32_t n);
 
 // Ascending exchange sort of six numbers, in place.
 void SortColumn(Number numbers[6]);
-inline void SortColumn(Column& column) { SortColumn(column.n.data()); }
+inline void SortColumn(Column& column) {
+    SortColumn(column.n.data());
+}

@@ -10,7 +10,7 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 struct Message {
     std::string title;
-    std::string text;  // '\r' is a line break
+    std::string text; // '\r' is a line break
     MessageIcon icon = MessageIcon::Warning;
     MessageButtons buttons = MessageButtons::Ok;
     MessageAnswer defaultAnswer = MessageAnswer::Ok;

@@ -15,7 +15,7 @@ std::string FixedText(double value, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
-}  // namespace
+} // namespace
 
 std::string FormatReal(double value, int decimals) {
     std::string text = FixedText(value, decimals);
@@ -45,7 +45,8 @@ std::string FormatAmount(double value, bool grouping, int decimals) {
             integer.insert(static_cast<std::size_t>(i), 1, '.');
     }
     if (decimals < 0) decimals = 0;
-    if (fraction.size() > static_cast<std::size_t>(decimals)) fraction.resize(static_cast<std::size_t>(decimals));
+    if (fraction.size() > static_cast<std::size_t>(decimals))
+        fraction.resize(static_cast<std::size_t>(decimals));
     fraction.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');
     std::string result = sign + integer;
     if (!fraction.empty()) result += ',' + fraction;

@@ -10,11 +10,11 @@ struct SystemState {
     ForecastFlags forecast;
     FixedNumbers fixed;
     ColumnStore columns;
-    double relativeWinProbability = -1;  // percent; -1 = not computed
+    double relativeWinProbability = -1; // percent; -1 = not computed
     double absoluteWinProbability = -1;
     bool modified = false;
     std::string currentPath;
-    bool superStar = false;  // not saved; cleared by New
+    bool superStar = false; // not saved; cleared by New
 
     // Every change of the forecast or of the list marks the system modified and forgets the
     // win probabilities.

@@ -10,11 +10,13 @@
 namespace {
 
 Column Col(int a, int b, int c, int d, int e, int f) {
-    return Column{{static_cast<Number>(a), static_cast<Number>(b), static_cast<Number>(c), static_cast<Number>(d),
-                   static_cast<Number>(e), static_cast<Number>(f)}};
+    return Column{{static_cast<Number>(a), static_cast<Number>(b), static_cast<Number>(c),
+                   static_cast<Number>(d), static_cast<Number>(e), static_cast<Number>(f)}};
 }
 
-constexpr std::size_t Bytes(std::int64_t slots) { return static_cast<std::size_t>(slots) * sizeof(Column); }
+constexpr std::size_t Bytes(std::int64_t slots) {
+    return static_cast<std::size_t>(slots) * sizeof(Column);
+}
 
 TEST(GrowStore, StepsAreTheFirstBlockThenHalfTheCapacity) {
     RecordingMessages messages;
@@ -34,7 +36,7 @@ TEST(GrowStore, StepsAreTheFirstBlockThenHalfTheCapacity) {
 
 TEST(GrowStore, UnderMemoryPressureTakesAQuarterThenASixteenth) {
     struct Case {
-        std::int64_t allowedExtra;  // slots the cap leaves above the first block
+        std::int64_t allowedExtra; // slots the cap leaves above the first block
         std::int64_t expectedExtra;
     };
     // From 5,592,405 the full step is 2,796,202; a quarter 699,050; a sixteenth 174,762; then 43,690.
@@ -71,9 +73,10 @@ TEST(GrowStore, FailsWithTheMessageOnlyWhenNotOneSlotFits) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.last().title, "Attenzione");
     EXPECT_EQ(messages.last().icon, MessageIcon::Warning);
-    EXPECT_EQ(messages.last().text,
-              "Errore, non c'è abbastanza memoria libera per lo sviluppo delle colonne.\rDiminuire il numero di "
-              "segni o selezionare un altro metodo di riduzione.");
+    EXPECT_EQ(
+        messages.last().text,
+        "Errore, non c'è abbastanza memoria libera per lo sviluppo delle colonne.\rDiminuire il numero di "
+        "segni o selezionare un altro metodo di riduzione.");
 }
 
 class FindColumnTest : public ::testing::Test {
@@ -104,14 +107,14 @@ TEST_F(FindColumnTest, HintWrapsAroundAndMovesOnlyOnAHit) {
 
 TEST_F(FindColumnTest, ShrunkListNeverReportsAScratchColumn) {
     EXPECT_EQ(FindColumn(store, Col(7, 20, 30, 40, 50, 67)), 7);
-    store.count = 4;  // positions 5..8 are now scratch, the hint points past the count
+    store.count = 4; // positions 5..8 are now scratch, the hint points past the count
     EXPECT_EQ(FindColumn(store, Col(7, 20, 30, 40, 50, 67)), 0);
     EXPECT_EQ(FindColumn(store, Col(5, 20, 30, 40, 50, 65)), 0);
     EXPECT_EQ(FindColumn(store, Col(3, 20, 30, 40, 50, 63)), 3);
 }
 
 TEST_F(FindColumnTest, AmongFirstNeverMatchesTheCandidateAtSlotNPlusOne) {
-    store.at(9) = Col(1, 20, 30, 40, 50, 61);  // candidate in scratch, equal to position 1
+    store.at(9) = Col(1, 20, 30, 40, 50, 61); // candidate in scratch, equal to position 1
     store.at(10) = Col(11, 12, 13, 14, 15, 16);
     store.lastFound = 0;
     EXPECT_EQ(FindColumnAmongFirst(store, store.at(10), 9), 0);
@@ -179,4 +182,4 @@ TEST(SaveUndoSnapshot, WithoutABufferDoesNothing) {
     EXPECT_EQ(undo.snapshotCount, 0);
 }
 
-}  // namespace
+} // namespace

@@ -38,7 +38,7 @@ TEST(ParseColumnLine, AcceptsAndRejects) {
 
 TEST(ParseColumnLine, LooksAtTheFirst255CharactersOnly) {
     std::string line(250, ' ');
-    line += "1 2 3 4 5 6";  // the last numbers fall past the limit
+    line += "1 2 3 4 5 6"; // the last numbers fall past the limit
     Column column;
     EXPECT_FALSE(ParseColumnLine(line, column));
 }
@@ -61,7 +61,8 @@ TEST(FormatColumn, RightAlignsEachNumberInTwoCharacters) {
 }
 
 TEST(Combinations6, KnownValues) {
-    const std::pair<int, int> cases[] = {{-1, 0}, {5, 0}, {6, 1}, {7, 7}, {10, 210}, {20, 38'760},
+    const std::pair<int, int> cases[] = {{-1, 0},       {5, 0},          {6, 1},
+                                         {7, 7},        {10, 210},       {20, 38'760},
                                          {30, 593'775}, {40, 3'838'380}, {90, 622'614'630}};
     for (auto [n, c] : cases) EXPECT_EQ(Combinations6(n), c) << n;
 }
@@ -72,4 +73,4 @@ TEST(SortColumn, SortsAscending) {
     EXPECT_EQ(c, (Column{{1, 2, 3, 45, 89, 90}}));
 }
 
-}  // namespace
+} // namespace

@@ -28,7 +28,7 @@ TEST(ForecastFlags, CountsAndClears) {
 
 TEST(RandomGenerator, IsTheStandardMersenneTwisterWithRejectionDraws) {
     RandomGenerator r(5489u);
-    EXPECT_EQ(r.next(), 3499211612u);  // the reference first output of mt19937
+    EXPECT_EQ(r.next(), 3499211612u); // the reference first output of mt19937
     RandomGenerator a(5489u);
     EXPECT_EQ(a.uniform(10), 1 + 3499211612u % 10);
     // A range just above half of 2^32 rejects almost half of the raw values; results stay in range.
@@ -42,4 +42,4 @@ TEST(RandomGenerator, IsTheStandardMersenneTwisterWithRejectionDraws) {
     for (int i = 0; i < 100; ++i) ASSERT_EQ(c.uniform(90), d.uniform(90));
 }
 
-}  // namespace
+} // namespace

@@ -27,12 +27,20 @@ TEST(FormatAmount, GroupsAndCutsWithoutRounding) {
         const char* text;
     };
     const Case cases[] = {
-        {3, true, 2, "3,00"},           {1234.5, true, 2, "1.234,50"}, {0.999, true, 2, "0,99"},
-        {1000, true, 2, "1.000,00"},    {999, true, 2, "999,00"},      {123456, true, 2, "123.456,00"},
-        {1234567, true, 2, "1.234.567,00"}, {1234567, false, 2, "1234567,00"}, {315, true, 2, "315,00"},
-        {12.5, true, 0, "12"},          {0.5, true, 3, "0,500"},       {-1234.5, true, 2, "-1.234,50"},
+        {3, true, 2, "3,00"},
+        {1234.5, true, 2, "1.234,50"},
+        {0.999, true, 2, "0,99"},
+        {1000, true, 2, "1.000,00"},
+        {999, true, 2, "999,00"},
+        {123456, true, 2, "123.456,00"},
+        {1234567, true, 2, "1.234.567,00"},
+        {1234567, false, 2, "1234567,00"},
+        {315, true, 2, "315,00"},
+        {12.5, true, 0, "12"},
+        {0.5, true, 3, "0,500"},
+        {-1234.5, true, 2, "-1.234,50"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatAmount(c.value, c.grouping, c.decimals), c.text) << c.value;
 }
 
-}  // namespace
+} // namespace
