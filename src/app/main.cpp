@@ -2,6 +2,7 @@
 #include "core/version.h"
 #include "shell/UPri.h"
 #include "ui/gui_services.h"
+#include "ui/qt_help_service.h"
 #include "ui/qt_message_service.h"
 
 #include <QApplication>
@@ -18,7 +19,11 @@ int main(int argc, char* argv[]) {
     globali.random.seed(std::random_device{}());
     globali.undo.allocate();
 
-    GuiServices services{messages};
+    QtFileDialogService fileDialogs;
+    QtPrinterSetupService printerSetup;
+    QtShellService shell;
+    QtHelpService help(QApplication::applicationDirPath() + "/help/html", messages, shell);
+    GuiServices services{messages, fileDialogs, printerSetup, shell, help};
     TPri window(globali, services);
     window.move(10, 10);
     window.showMaximized();

@@ -3,6 +3,7 @@
 #include "ui/gui_services.h"
 
 #include "fake_clock.h"
+#include "fake_gui_services.h"
 #include "recording_messages.h"
 
 #include <QMenuBar>
@@ -15,8 +16,8 @@ private slots:
         RecordingMessages messages;
         FakeClock clock;
         Globali g(messages, clock);
-        GuiServices services{messages};
-        TPri window(g, services);
+        FakeGuiServices fake(messages);
+        TPri window(g, fake.services);
         window.show();
         QCOMPARE(window.windowTitle(), QString("CAROVELA SUPERENALOTTO"));
         QVERIFY(window.findChild<QMenuBar*>("MainMenu1"));
