@@ -1,11 +1,15 @@
 #pragma once
 
+#include "archive/draw_archive.h"
+#include "archive/statistics.h"
 #include "core/clock.h"
 #include "core/directories.h"
 #include "core/forecast.h"
 #include "core/global_settings.h"
 #include "core/messages.h"
 #include "core/random.h"
+#include "core/settings_blocks.h"
+#include "core/settings_store.h"
 #include "core/system_state.h"
 #include "core/undo_snapshot.h"
 
@@ -26,4 +30,16 @@ struct Globali {
     FixedFlags fixedFlags; // scratch for "Considera fisse"
     GlobalSettings settings;
     Directories dirs;
+    SettingsBlocks blocks; // the reduction windows' settings carried by the system file
+    DrawArchive archive;    // the historical archive of draws
+    StatisticsArrays stats; // derived from the archive; recomputeStatistics refreshes it
+
+    // The settings store every window reads and writes: in memory until main installs the
+    // program's own.
+    SettingsBackend& settingsStore() { return *settingsStore_; }
+    void useSettingsStore(SettingsBackend& store) { settingsStore_ = &store; }
+
+private:
+    InMemorySettingsBackend memorySettings_;
+    SettingsBackend* settingsStore_ = &memorySettings_;
 };

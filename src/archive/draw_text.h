@@ -1,0 +1,22 @@
+#pragma once
+
+#include "archive/draw_archive.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The shipped history as text: one draw per line, tab-separated
+//   yyyy-mm-dd  concorso  n1 n2 n3 n4 n5 n6  jolly  superstar(0 = none)
+// lines beginning with '#' and blank lines are skipped. The numbers keep the order given.
+bool ParseDrawTsvLine(std::string_view line, DrawRecord& record);
+
+struct DrawTextResult {
+    bool ok = false;
+    int lineNumber = 0; // the first faulty line when !ok
+    std::string error;  // Italian, for the developer running the build
+};
+
+// Reads a whole history into the archive (emptied first). Refuses lines that do not parse, draws
+// out of date order and more than the archive holds: the shipped file must be exactly right.
+DrawTextResult ReadDrawTsv(const std::filesystem::path& path, DrawArchive& archive);
