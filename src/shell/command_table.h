@@ -33,7 +33,7 @@ struct CommandItem {
     ItemKind kind = ItemKind::Command;
     const char* name = "";
     const char* caption = "";
-    const char* handler = "";
+    std::string handler;
     const char* shortcut = ""; // in the portable form "Ctrl+N"
     const char* window = "";   // class of the window it opens, when it opens one
     std::vector<CommandCheck> checks;
