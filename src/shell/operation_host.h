@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/messages.h"
+
 #include <cstdint>
 #include <string>
 
@@ -17,6 +19,8 @@ public:
     virtual bool confirmStop() = 0;
     virtual void showProgress(std::int64_t done) = 0;
     virtual void showStatus(const std::string& text) = 0;
+    // The number of work units of the run, announced once before the work loop.
+    virtual void setProgressMaximum(std::int64_t /*units*/) {}
 };
 
 // How a run ended; the window decides what to show and keep.
@@ -60,3 +64,8 @@ private:
 };
 
 inline constexpr const char* kConfirmStopText = "Sei sicuro di voler interrompere l'elaborazione?";
+
+// The one stop confirmation every window asks: Yes stops, No (the default) goes on.
+inline bool AskConfirmStop(MessageService& messages) {
+    return messages.askYesNo(kConfirmStopText, MessageAnswer::No);
+}
