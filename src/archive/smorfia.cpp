@@ -94,7 +94,7 @@ constexpr std::size_t kMaxTerms = 250;
 
 } // namespace
 
-std::string Cp1252ToUtf8(std::string_view bytes) {
+std::string SmorfiaFromCp1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (char ch : bytes) {
@@ -104,7 +104,7 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string Utf8ToCp1252(std::string_view utf8) {
+std::string SmorfiaToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
@@ -132,7 +132,7 @@ std::vector<SmorfiaEntry> DecodeSmorfia(std::string_view bytes) {
         const auto length = static_cast<unsigned char>(bytes[at]);
         const auto number = static_cast<unsigned char>(bytes[at + 81]);
         if (length < 1 || length > kSmorfiaMaxDescription || number < 1 || number > 90) continue;
-        entries.push_back({number, Cp1252ToUtf8(bytes.substr(at + 1, length))});
+        entries.push_back({number, SmorfiaFromCp1252(bytes.substr(at + 1, length))});
     }
     return entries;
 }
@@ -151,7 +151,7 @@ std::string EncodeSmorfia(const std::vector<SmorfiaEntry>& entries) {
     std::string image;
     for (const SmorfiaEntry& e : entries) {
         if (e.number < 1 || e.number > 90) continue;
-        std::string text = Utf8ToCp1252(SmorfiaLower(e.description));
+        std::string text = SmorfiaToCp1252(SmorfiaLower(e.description));
         if (text.empty()) continue;
         if (text.size() > kSmorfiaMaxDescription) text.resize(kSmorfiaMaxDescription);
         std::string record(kSmorfiaRecordSize, '\0');

@@ -56,9 +56,9 @@ std::string FormatSmorfiaNumber(int number);
 // Windows-1252); other characters are left as they are.
 std::string SmorfiaUpper(std::string_view utf8);
 std::string SmorfiaLower(std::string_view utf8);
-std::string Cp1252ToUtf8(std::string_view bytes);
+std::string SmorfiaFromCp1252(std::string_view bytes);
 // Characters Windows-1252 cannot hold become '?'.
-std::string Utf8ToCp1252(std::string_view utf8);
+std::string SmorfiaToCp1252(std::string_view utf8);
 
 // The shipped smorfia in the shared data folder at first start.
 bool InstallShippedSmorfiaIfMissing(const Directories& dirs);

@@ -50,7 +50,7 @@ int BuildSmorfia(const char* in, const char* out) {
         const auto tab = line.find('\t');
         const std::string description = tab == std::string::npos ? std::string() : line.substr(tab + 1);
         const auto kept = SmorfiaEntriesFromRows({{line.substr(0, tab), description}});
-        if (kept.empty() || Utf8ToCp1252(description).size() > kSmorfiaMaxDescription) {
+        if (kept.empty() || SmorfiaToCp1252(description).size() > kSmorfiaMaxDescription) {
             std::fprintf(stderr, "%s, riga %d: voce non valida\n", in, lineNumber);
             return 1;
         }

@@ -113,13 +113,13 @@ TEST(SmorfiaSearch, CaseBlanksAndLimits) {
 }
 
 TEST(SmorfiaText, Windows1252Conversions) {
-    EXPECT_EQ(Cp1252ToUtf8("caff\xE8 \x80"), "caffè €");
-    EXPECT_EQ(Utf8ToCp1252("caffè € 日"), "caff\xE8 \x80 ?");
+    EXPECT_EQ(SmorfiaFromCp1252("caff\xE8 \x80"), "caffè €");
+    EXPECT_EQ(SmorfiaToCp1252("caffè € 日"), "caff\xE8 \x80 ?");
     EXPECT_EQ(SmorfiaUpper("àèìòù œ"), "ÀÈÌÒÙ Œ");
     EXPECT_EQ(SmorfiaLower("ÀÈÌÒÙ ŒX"), "àèìòù œx");
     for (int b = 0; b < 256; ++b) {
         const std::string one(1, static_cast<char>(b));
-        ASSERT_EQ(Utf8ToCp1252(Cp1252ToUtf8(one)), one) << b;
+        ASSERT_EQ(SmorfiaToCp1252(SmorfiaFromCp1252(one)), one) << b;
     }
 }
 
