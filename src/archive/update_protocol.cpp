@@ -40,7 +40,7 @@ std::size_t FindNoCase(std::string_view s, std::string_view needle, std::size_t 
 
 // Server texts are Windows-1252 unless they already read as UTF-8.
 std::string ServerText(std::string_view text) {
-    return IsValidUtf8(text) ? std::string(text) : SmorfiaFromCp1252(text);
+    return IsValidUtf8(text) ? std::string(text) : Cp1252ToUtf8(text);
 }
 
 // A field of the fixed-width "sue" value (1-based position); nullopt when missing or not decimal
