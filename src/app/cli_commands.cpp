@@ -11,10 +11,16 @@ int RunVersione(std::span<const std::string_view>) {
 
 } // namespace
 
+int RunStatistiche(std::span<const std::string_view> args); // cli_archivio.cpp
+int RunArchivio(std::span<const std::string_view> args);    // cli_archivio.cpp
+
 const std::vector<CliCommand>& CliCommands() {
     // Each subsystem adds its subcommands here, one line each.
     static const std::vector<CliCommand> commands{
         {"versione", "", "mostra la versione del programma", RunVersione},
+        {"statistiche", "[--archivio FILE.dbs] [--escludi-jolly-ritardi 0|1] [--estrazioni N] [...]",
+         "ritardi, frequenze e probabilità dei numeri, delle cifre e del SuperStar", RunStatistiche},
+        {"archivio", "FILE.dbs", "elenca le estrazioni di un archivio storico", RunArchivio},
     };
     return commands;
 }
