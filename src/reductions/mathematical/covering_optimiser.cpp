@@ -1,0 +1,296 @@
+#include "reductions/mathematical/covering_optimiser.h"
+
+#include "reductions/mathematical/covering_state.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+using SteadyTime = std::chrono::steady_clock::time_point;
+
+// Completions tried per greedy column of an orthogonal covering.
+constexpr int kGreedySamples = 48;
+// Moves sampled at each new column count to learn the size of an uphill step.
+constexpr int kCalibrationMoves = 64;
+// Temperatures of one annealing round, as multiples of the mean uphill step.
+constexpr double kStartTemperature = 0.6;
+constexpr double kEndTemperature = 0.04;
+// Share (per mille) of moves that change a random number of a random column instead of aiming at
+// an uncovered item: they let the search drift across plateaus the aimed moves cannot leave.
+constexpr std::uint32_t kRandomMovesPerMille = 300;
+
+int ItemSize(CoveringKind kind, int t) {
+    return kind == CoveringKind::Orthogonal ? t : 6;
+}
+
+struct Shared {
+    SteadyTime deadline;
+    std::atomic<bool> stop{false};
+    int target = 0;
+    std::uint64_t maxMoves = 0;
+    std::chrono::steady_clock::duration patience{0};
+};
+
+class Search {
+public:
+    Search(const CoveringRequest& request, std::uint32_t seed, Shared& shared)
+        : state_(request.v, request.t, ItemSize(request.kind, request.t)), rng_(seed), shared_(shared),
+          full_(request.v == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << request.v) - 1) {}
+
+    void run() {
+        greedy();
+        greedySize_ = static_cast<int>(state_.blocks().size());
+        best_ = state_.blocks();
+        lastImprovement_ = std::chrono::steady_clock::now();
+        std::uint64_t roundLength = 0;
+        while (!finished()) {
+            if (state_.uncoveredCount() == 0) {
+                pruneRedundant();
+                if (state_.blocks().size() < best_.size()) {
+                    best_ = state_.blocks();
+                    lastImprovement_ = std::chrono::steady_clock::now();
+                }
+                if (static_cast<int>(best_.size()) <= shared_.target) {
+                    shared_.stop = true;
+                    break;
+                }
+                if (state_.blocks().size() <= 1) break;
+                dropWeakestBlock();
+                calibrate();
+                roundLength = initialRoundLength();
+                continue;
+            }
+            if (roundLength == 0) {
+                calibrate();
+                roundLength = initialRoundLength();
+            }
+            if (!anneal(roundLength)) roundLength = std::min<std::uint64_t>(roundLength * 2, 1u << 26);
+        }
+    }
+
+    const std::vector<std::uint64_t>& best() const { return best_; }
+    int greedySize() const { return greedySize_; }
+    std::uint64_t moves() const { return moves_; }
+
+private:
+    bool finished() {
+        if (shared_.stop.load(std::memory_order_relaxed)) return true;
+        if (shared_.maxMoves != 0 && moves_ >= shared_.maxMoves) return true;
+        const auto now = std::chrono::steady_clock::now();
+        return now >= shared_.deadline ||
+               (shared_.patience.count() > 0 && now - lastImprovement_ >= shared_.patience);
+    }
+
+    std::uint64_t initialRoundLength() const { return 2000 + 200 * state_.blocks().size(); }
+
+    // Items in rank order; each one still uncovered gets a column. An orthogonal item is completed
+    // by the best of a few random fillings; a guarantee item is a column by itself.
+    void greedy() {
+        const int v = state_.v();
+        std::vector<std::uint64_t> subsets;
+        for (std::uint64_t r = 0; r < state_.itemCount(); ++r) {
+            if (state_.coverCount(r) != 0) continue;
+            const std::uint64_t item = state_.unrank(r);
+            std::uint64_t chosen = item;
+            if (state_.m() < CoveringState::kBlockSize) {
+                long bestGain = -1;
+                for (int s = 0; s < kGreedySamples; ++s) {
+                    std::uint64_t block = item;
+                    while (CoveringState::popcount(block) < CoveringState::kBlockSize)
+                        block |= std::uint64_t{1} << DrawBelow(rng_, static_cast<std::uint32_t>(v));
+                    subsets.clear();
+                    CollectSubsets(block, state_.t(), subsets);
+                    long gain = 0;
+                    for (std::uint64_t sub : subsets) gain += state_.coverCount(state_.rank(sub)) == 0;
+                    if (gain > bestGain) {
+                        bestGain = gain;
+                        chosen = block;
+                    }
+                }
+            }
+            state_.addBlock(chosen);
+        }
+    }
+
+    void pruneRedundant() {
+        for (std::size_t i = 0; i < state_.blocks().size();) {
+            if (state_.uniqueCoverage(i) == 0)
+                state_.removeBlock(i);
+            else
+                ++i;
+        }
+    }
+
+    // The column whose loss uncovers the fewest items; ties broken at random so that restarts of
+    // the same seed family do not all follow one path.
+    void dropWeakestBlock() {
+        std::uint64_t fewest = std::numeric_limits<std::uint64_t>::max();
+        std::vector<std::size_t> ties;
+        for (std::size_t i = 0; i < state_.blocks().size(); ++i) {
+            const std::uint64_t u = state_.uniqueCoverage(i);
+            if (u < fewest) {
+                fewest = u;
+                ties.clear();
+            }
+            if (u == fewest) ties.push_back(i);
+        }
+        state_.removeBlock(ties[DrawBelow(rng_, static_cast<std::uint32_t>(ties.size()))]);
+    }
+
+    int randomMember(std::uint64_t mask) {
+        int k = static_cast<int>(DrawBelow(rng_, static_cast<std::uint32_t>(CoveringState::popcount(mask))));
+        for (; k > 0; --k) mask &= mask - 1;
+        return __builtin_ctzll(mask);
+    }
+
+    struct Move {
+        std::size_t block;
+        int x, y;
+    };
+
+    // A move aimed at a random uncovered item: one column that misses covering it by a single
+    // number swaps one of its other numbers for a missing one, so the item becomes covered.
+    Move proposeMove() {
+        const auto& blocks = state_.blocks();
+        const auto blockCount = static_cast<std::uint32_t>(blocks.size());
+        if (DrawBelow(rng_, 1000) < kRandomMovesPerMille) {
+            const std::size_t b = DrawBelow(rng_, blockCount);
+            return {b, randomMember(blocks[b]), randomMember(full_ & ~blocks[b])};
+        }
+        const std::uint64_t item = state_.unrank(
+            state_.uncoveredItem(DrawBelow(rng_, static_cast<std::uint32_t>(state_.uncoveredCount()))));
+        // Rejection sampling picks uniformly among the columns one number short of the item, at
+        // a fraction of the cost of scanning them all when there are hundreds.
+        const int wanted = state_.t() - 1;
+        std::size_t b = blocks.size();
+        for (std::uint32_t tries = 0; tries < 4 * blockCount; ++tries) {
+            const std::size_t i = DrawBelow(rng_, blockCount);
+            if (CoveringState::popcount(blocks[i] & item) == wanted) {
+                b = i;
+                break;
+            }
+        }
+        if (b == blocks.size()) {
+            near_.clear();
+            for (std::size_t i = 0; i < blocks.size(); ++i)
+                if (CoveringState::popcount(blocks[i] & item) == wanted) near_.push_back(i);
+            b = near_.empty() ? DrawBelow(rng_, blockCount)
+                              : near_[DrawBelow(rng_, static_cast<std::uint32_t>(near_.size()))];
+        }
+        return {b, randomMember(blocks[b] & ~item), randomMember(item & ~blocks[b])};
+    }
+
+    void calibrate() {
+        double sum = 0;
+        int uphill = 0;
+        for (int i = 0; i < kCalibrationMoves && state_.uncoveredCount() > 0; ++i) {
+            const Move mv = proposeMove();
+            const auto d = state_.evaluate(mv.block, mv.x, mv.y, std::numeric_limits<std::int64_t>::max());
+            if (d.lost > d.gained) {
+                sum += static_cast<double>(d.lost - d.gained);
+                ++uphill;
+            }
+        }
+        step_ = uphill > 0 ? std::max(1.0, sum / uphill) : 1.0;
+    }
+
+    // One round of geometric cooling; true when the items are all covered.
+    bool anneal(std::uint64_t length) {
+        double temperature = kStartTemperature * step_;
+        const double factor =
+            std::pow(kEndTemperature / kStartTemperature, 1.0 / static_cast<double>(length));
+        for (std::uint64_t i = 0; i < length; ++i) {
+            if ((moves_ & 63) == 0 && finished()) return false;
+            ++moves_;
+            const Move mv = proposeMove();
+            // Metropolis on integer deltas: accept when delta <= -T ln u.
+            const double u = (static_cast<double>(rng_()) + 1.0) / 4294967296.0;
+            const auto limit = static_cast<std::int64_t>(std::floor(-temperature * std::log(u)));
+            const auto d = state_.evaluate(mv.block, mv.x, mv.y, limit);
+            if (d.lost - d.gained <= limit) {
+                state_.apply(mv.block, mv.x, mv.y);
+                if (state_.uncoveredCount() == 0) return true;
+            }
+            temperature *= factor;
+        }
+        return false;
+    }
+
+    CoveringState state_;
+    std::mt19937 rng_;
+    Shared& shared_;
+    std::uint64_t full_;
+    std::vector<std::uint64_t> best_;
+    SteadyTime lastImprovement_ = std::chrono::steady_clock::now();
+    std::vector<std::size_t> near_;
+    double step_ = 1.0;
+    int greedySize_ = 0;
+    std::uint64_t moves_ = 0;
+};
+
+CoveringColumn ToColumn(std::uint64_t mask) {
+    CoveringColumn c{};
+    int i = 0;
+    for (; mask != 0 && i < 6; mask &= mask - 1)
+        c[i++] = static_cast<std::uint8_t>(__builtin_ctzll(mask) + 1);
+    return c;
+}
+
+} // namespace
+
+CoveringResult OptimiseCovering(const CoveringRequest& request) {
+    if (request.v < 7 || request.v > CoveringState::kMaxV || request.t < 2 || request.t > 5 ||
+        request.threads < 1)
+        throw std::invalid_argument("covering request out of range");
+    const auto start = std::chrono::steady_clock::now();
+    Shared shared;
+    shared.deadline = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                  std::chrono::duration<double>(std::max(0.0, request.seconds)));
+    shared.target = request.target;
+    shared.maxMoves = request.maxMoves;
+    shared.patience = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(std::max(0.0, request.patience)));
+
+    std::vector<Search> searches;
+    searches.reserve(static_cast<std::size_t>(request.threads));
+    for (int i = 0; i < request.threads; ++i)
+        searches.emplace_back(request, request.seed + static_cast<std::uint32_t>(i), shared);
+    if (request.threads == 1) {
+        searches[0].run();
+    } else {
+        std::vector<std::thread> workers;
+        for (auto& s : searches) workers.emplace_back([&s] { s.run(); });
+        for (auto& w : workers) w.join();
+    }
+
+    std::size_t winner = 0;
+    CoveringResult result;
+    for (std::size_t i = 0; i < searches.size(); ++i) {
+        result.moves += searches[i].moves();
+        if (searches[i].best().size() < searches[winner].best().size()) winner = i;
+    }
+    for (std::uint64_t mask : searches[winner].best()) result.columns.push_back(ToColumn(mask));
+    std::sort(result.columns.begin(), result.columns.end());
+    result.greedySize = searches[winner].greedySize();
+    result.seed = request.seed + static_cast<std::uint32_t>(winner);
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result;
+}
+
+int CoveringLowerBound(CoveringKind kind, int v, int t) {
+    if (kind == CoveringKind::Guarantee) return 1;
+    // ceil(v/6 ceil((v-1)/5 ... ceil((v-t+1)/(6-t+1))))
+    std::uint64_t bound = 1;
+    for (int i = t - 1; i >= 0; --i) {
+        const std::uint64_t num = static_cast<std::uint64_t>(v - i) * bound;
+        const std::uint64_t den = static_cast<std::uint64_t>(6 - i);
+        bound = (num + den - 1) / den;
+    }
+    return static_cast<int>(bound);
+}

@@ -1,0 +1,100 @@
+// Searches a small covering for one immediate-reducer table and writes it as text, one column per
+// line. Run by hand or by scripts when the shipped tables are refreshed.
+
+#include "reductions/mathematical/covering_optimiser.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <string>
+
+namespace {
+
+void Usage() {
+    std::cerr
+        << "uso: sestavia-covering-optimiser orto|gara v t secondi seme thread file [obiettivo [pazienza]]\n"
+           "  orto: ogni t-insieme di 1..v in una colonna; gara: ogni sestina di 1..v con\n"
+           "  almeno t numeri in comune con una colonna. Con obiettivo la ricerca si ferma\n"
+           "  appena trova una copertura di non piu' di tante colonne; con pazienza dopo tanti\n"
+           "  secondi senza miglioramenti.\n";
+}
+
+bool ParseInt(const char* text, long min, long max, long& out) {
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || value < min || value > max) return false;
+    out = value;
+    return true;
+}
+
+// Written beside the destination and renamed, so an interrupted run never leaves half a table.
+bool WriteColumns(const std::string& path, const std::vector<CoveringColumn>& columns) {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        for (const auto& c : columns) {
+            for (int i = 0; i < 6; ++i) out << (i ? " " : "") << static_cast<int>(c[i]);
+            out << '\n';
+        }
+        out.flush();
+        if (!out) return false;
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 8 || argc > 10) {
+        Usage();
+        return 2;
+    }
+    CoveringRequest request;
+    const std::string kind = argv[1];
+    if (kind == "orto")
+        request.kind = CoveringKind::Orthogonal;
+    else if (kind == "gara")
+        request.kind = CoveringKind::Guarantee;
+    else {
+        Usage();
+        return 2;
+    }
+    long v = 0, t = 0, seconds = 0, seed = 0, threads = 0, target = 0, patience = 0;
+    if (!ParseInt(argv[2], 7, 64, v) || !ParseInt(argv[3], 2, 5, t) ||
+        !ParseInt(argv[4], 0, 1000000, seconds) || !ParseInt(argv[5], 0, 4294967295L, seed) ||
+        !ParseInt(argv[6], 1, 64, threads) || (argc >= 9 && !ParseInt(argv[8], 0, 100000000, target)) ||
+        (argc == 10 && !ParseInt(argv[9], 0, 1000000, patience))) {
+        Usage();
+        return 2;
+    }
+    request.v = static_cast<int>(v);
+    request.t = static_cast<int>(t);
+    request.seconds = static_cast<double>(seconds);
+    request.seed = static_cast<std::uint32_t>(seed);
+    request.threads = static_cast<int>(threads);
+    request.target = static_cast<int>(target);
+    request.patience = static_cast<double>(patience);
+    try {
+        const CoveringResult result = OptimiseCovering(request);
+        if (!WriteColumns(argv[7], result.columns)) {
+            std::cerr << "impossibile scrivere " << argv[7] << "\n";
+            return 1;
+        }
+        std::cout << kind << " v=" << v << " t=" << t << " size " << result.columns.size() << " greedy "
+                  << result.greedySize << " seconds " << std::fixed << std::setprecision(1) << result.seconds
+                  << " seed " << result.seed << " moves " << result.moves << " bound "
+                  << CoveringLowerBound(request.kind, request.v, request.t) << "\n";
+    } catch (const std::exception& e) {
+        std::cerr << "errore: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
