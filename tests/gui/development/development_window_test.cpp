@@ -121,7 +121,9 @@ private slots:
         f.messages.answerNext(MessageAnswer::Yes);
         bool runningLook = false;
         bool stillOpen = false;
+        int barMaximum = 0;
         DuringTheRun([&] {
+            barMaximum = w.gg->maximum();
             runningLook = !w.gobtn->isEnabled() && !w.BitBtn4->isEnabled() &&
                           !Child<QGroupBox>(w, "GroupBox1")->isEnabled() && w.stopbtn->isEnabled() &&
                           w.gg->isEnabled() && w.Label1->isEnabled();
@@ -134,6 +136,7 @@ private slots:
         QTest::mouseClick(w.gobtn, Qt::LeftButton);
         QVERIFY(runningLook);
         QVERIFY(stillOpen);
+        QCOMPARE(barMaximum, 177'100);
         QCOMPARE(f.g.system.columns.count, 0);
         QVERIFY(!f.g.system.modified);
         QVERIFY(w.isVisible());
