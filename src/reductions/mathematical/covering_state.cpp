@@ -49,6 +49,27 @@ CoveringState::CoveringState(int v, int t, int m) : v_(v), t_(t), m_(m) {
     if (items_ > kMaxItems) throw std::invalid_argument("covering item space too large");
     full_ = v == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << v) - 1;
     count_.assign(items_, 0);
+    if (v <= 32) {
+        split_ = v / 2;
+        lowMask_ = (std::uint64_t{1} << split_) - 1;
+        highSize_ = std::size_t{1} << (v - split_);
+        lowRank_.resize(std::size_t{1} << split_);
+        for (std::uint64_t lo = 0; lo < lowRank_.size(); ++lo) {
+            const int k = popcount(lo);
+            // Only subsets of at most m numbers are ever ranked; larger ones keep a harmless 0.
+            lowRank_[lo] =
+                k <= m ? static_cast<std::uint32_t>(plainRank(lo)) | static_cast<std::uint32_t>(k) << 28 : 0;
+        }
+        highRank_.assign(static_cast<std::size_t>(m + 1) * highSize_, 0);
+        for (int k = 0; k <= m; ++k)
+            for (std::uint64_t hi = 0; hi < highSize_; ++hi) {
+                if (popcount(hi) + k > m) continue;
+                std::uint64_t r = 0;
+                int i = k + 1;
+                for (std::uint64_t h = hi; h != 0; h &= h - 1) r += binom_[LowestBit(h) + split_][i++];
+                highRank_[static_cast<std::size_t>(k) * highSize_ + hi] = static_cast<std::uint32_t>(r);
+            }
+    }
     position_.resize(items_);
     uncovered_.resize(items_);
     for (std::uint64_t r = 0; r < items_; ++r) {
@@ -57,7 +78,7 @@ CoveringState::CoveringState(int v, int t, int m) : v_(v), t_(t), m_(m) {
     }
 }
 
-std::uint64_t CoveringState::rank(std::uint64_t mask) const {
+std::uint64_t CoveringState::plainRank(std::uint64_t mask) const {
     std::uint64_t r = 0;
     int i = 1;
     for (; mask != 0; mask &= mask - 1) r += binom_[LowestBit(mask)][i++];
@@ -108,6 +129,8 @@ void CoveringState::decrement(std::uint64_t r) {
 }
 
 void CoveringState::addBlock(std::uint64_t mask) {
+    // Each counter holds at most the number of blocks.
+    if (blocks_.size() >= 0xFFFF) throw std::length_error("too many covering blocks");
     blocks_.push_back(mask);
     forEachCovered(mask, [this](std::uint64_t r) { increment(r); });
 }

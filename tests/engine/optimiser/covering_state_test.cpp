@@ -32,6 +32,23 @@ TEST(CoveringState, RankIsABijectionOnTheItems) {
     EXPECT_EQ(s.itemCount(), 210u);
 }
 
+// The table rank of small forecasts against the plain walk, on both sides of the table limit.
+TEST(CoveringState, TableRankAgreesWithThePlainRank) {
+    std::mt19937 rng(3);
+    for (const auto& [v, m] :
+         {std::pair{20, 6}, std::pair{31, 3}, std::pair{32, 6}, std::pair{33, 5}, std::pair{40, 6}}) {
+        const CoveringState s(v, 2, m);
+        for (int i = 0; i < 2000; ++i) {
+            std::uint64_t mask = 0;
+            while (CoveringState::popcount(mask) < m) mask |= std::uint64_t{1} << DrawBelow(rng, v);
+            ASSERT_EQ(s.rank(mask), s.plainRank(mask)) << v << " " << mask;
+            ASSERT_LT(s.rank(mask), s.itemCount());
+            ASSERT_EQ(s.unrank(s.rank(mask)), mask);
+        }
+        EXPECT_EQ(s.rank(s.unrank(s.itemCount() - 1)), s.itemCount() - 1);
+    }
+}
+
 // Incremental counters against a full recount after every random change, for both kinds of item.
 TEST(CoveringState, IncrementalCountMatchesAFullRecount) {
     struct Case {
