@@ -8,6 +8,7 @@
 #include "core/global_settings.h"
 #include "core/messages.h"
 #include "core/random.h"
+#include "core/settings_blocks.h"
 #include "core/settings_store.h"
 #include "core/system_state.h"
 #include "core/undo_snapshot.h"
@@ -29,6 +30,7 @@ struct Globali {
     FixedFlags fixedFlags; // scratch for "Considera fisse"
     GlobalSettings settings;
     Directories dirs;
+    SettingsBlocks blocks; // the reduction windows' settings carried by the system file
     DrawArchive archive;    // the historical archive of draws
     StatisticsArrays stats; // derived from the archive; recomputeStatistics refreshes it
 
