@@ -1,0 +1,49 @@
+// Cost of one annealing move (evaluation of a one-number change of a column) and of a whole short
+// search, for the table shapes that dominate the build time of the covering tables.
+
+#include "reductions/mathematical/covering_optimiser.h"
+#include "reductions/mathematical/covering_state.h"
+
+#include <benchmark/benchmark.h>
+
+#include <limits>
+
+namespace {
+
+void BM_EvaluateMove(benchmark::State& state) {
+    const int v = static_cast<int>(state.range(0));
+    const int t = static_cast<int>(state.range(1));
+    const int m = static_cast<int>(state.range(2));
+    CoveringState s(v, t, m);
+    std::mt19937 rng(1);
+    for (int i = 0; i < 20; ++i) {
+        std::uint64_t b = 0;
+        while (CoveringState::popcount(b) < 6)
+            b |= std::uint64_t{1} << DrawBelow(rng, static_cast<std::uint32_t>(v));
+        s.addBlock(b);
+    }
+    for (auto _ : state) {
+        const std::size_t index = DrawBelow(rng, 20);
+        const std::uint64_t block = s.blocks()[index];
+        int x, y;
+        do x = static_cast<int>(DrawBelow(rng, static_cast<std::uint32_t>(v)));
+        while (!(block >> x & 1));
+        do y = static_cast<int>(DrawBelow(rng, static_cast<std::uint32_t>(v)));
+        while (block >> y & 1);
+        benchmark::DoNotOptimize(s.evaluate(index, x, y, std::numeric_limits<std::int64_t>::max()));
+    }
+}
+BENCHMARK(BM_EvaluateMove)->Args({20, 3, 3})->Args({20, 3, 6})->Args({30, 3, 6})->Args({22, 4, 6});
+
+void BM_ShortSearch(benchmark::State& state) {
+    CoveringRequest request;
+    request.kind = state.range(0) == 0 ? CoveringKind::Orthogonal : CoveringKind::Guarantee;
+    request.v = 18;
+    request.t = 3;
+    request.seconds = 600;
+    request.maxMoves = 200'000;
+    for (auto _ : state) benchmark::DoNotOptimize(OptimiseCovering(request).columns.size());
+}
+BENCHMARK(BM_ShortSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
