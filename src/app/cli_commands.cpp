@@ -11,6 +11,8 @@ int RunVersione(std::span<const std::string_view>) {
 
 } // namespace
 
+int RunRiduzione(std::span<const std::string_view> args); // cli_riduzione.cpp
+
 int RunStatistiche(std::span<const std::string_view> args); // cli_archivio.cpp
 int RunArchivio(std::span<const std::string_view> args);    // cli_archivio.cpp
 
@@ -21,6 +23,8 @@ const std::vector<CliCommand>& CliCommands() {
         {"statistiche", "[--archivio FILE.dbs] [--escludi-jolly-ritardi 0|1] [--estrazioni N] [...]",
          "ritardi, frequenze e probabilità dei numeri, delle cifre e del SuperStar", RunStatistiche},
         {"archivio", "FILE.dbs", "elenca le estrazioni di un archivio storico", RunArchivio},
+        {"riduzione", "ortogonale|garanzia --pronostico \"...\" --punti K [--fisse \"...\"] [--considera-fisse] [--seme S] [--senza-tabelle] --uscita FILE",
+         "riduzione ortogonale o a garanzia del pronostico su file di testo", RunRiduzione},
     };
     return commands;
 }

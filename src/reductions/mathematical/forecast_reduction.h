@@ -3,6 +3,7 @@
 #include "core/Globali.h"
 #include "reductions/mathematical/forecast_covering.h"
 #include "reductions/mathematical/immediate_reducer_file.h"
+#include "shell/integral_development.h"
 #include "shell/operation_host.h"
 
 #include <cstdint>
@@ -57,8 +58,6 @@ ImmediatePathResult RunImmediatePath(const std::string& path, const ImmediateEnt
                                      const std::vector<Number>& forecast, ColumnStore& store,
                                      MessageService& messages, OperationHost& host);
 
-inline constexpr const char* kNothingAddedText =
-    "Non è stata aggiunta nemmeno una colonna!\rVerificare la presenza delle fisse nel pronostico.";
 inline constexpr const char* kDamagedTableText = "Il file contenente i riduttori immediati risulta "
                                                  "danneggiato. Si consiglia di reinstallare il software o "
                                                  "i riduttori immediati.";
