@@ -16,10 +16,18 @@ int RunRiduzione(std::span<const std::string_view> args); // cli_riduzione.cpp
 int RunStatistiche(std::span<const std::string_view> args); // cli_archivio.cpp
 int RunArchivio(std::span<const std::string_view> args);    // cli_archivio.cpp
 
+int RunInfo(std::span<const std::string_view> args);    // cli_sistema.cpp
+int RunEsporta(std::span<const std::string_view> args); // cli_sistema.cpp
+int RunImporta(std::span<const std::string_view> args); // cli_sistema.cpp
+
 const std::vector<CliCommand>& CliCommands() {
     // Each subsystem adds its subcommands here, one line each.
     static const std::vector<CliCommand> commands{
         {"versione", "", "mostra la versione del programma", RunVersione},
+        {"info", "sistema.sxv", "pronostico, fisse, colonne e probabilità di un sistema", RunInfo},
+        {"esporta", "sistema.sxv colonne.txt", "esporta le colonne finali di un sistema su file di testo", RunEsporta},
+        {"importa", "sistema.sxv colonne.txt", "aggiunge a un sistema (creato se manca) le colonne di un file di testo",
+         RunImporta},
         {"statistiche", "[--archivio FILE.dbs] [--escludi-jolly-ritardi 0|1] [--estrazioni N] [...]",
          "ritardi, frequenze e probabilità dei numeri, delle cifre e del SuperStar", RunStatistiche},
         {"archivio", "FILE.dbs", "elenca le estrazioni di un archivio storico", RunArchivio},

@@ -12,8 +12,9 @@ template <auto Member> void DecodeMember(std::span<const std::uint8_t> in, Setti
     DecodeRecord(in, blocks.*Member);
 }
 
+// Without a folder there are no defaults files, only the built-in defaults.
 std::string In(const BlockDefaultsContext& c, const char* file) {
-    return c.userDataDir + file;
+    return c.userDataDir.empty() ? std::string() : c.userDataDir + file;
 }
 
 const std::array<SettingsBlockEntry, 12> kBlocks{{

@@ -34,7 +34,7 @@ struct SettingsBlocks {
 // What a new system needs besides the defaults files: their folder and the two probability modes
 // kept in the per-window values "ProFreTC" and "ProRitTC".
 struct BlockDefaultsContext {
-    std::string userDataDir; // ends with a separator, or empty for the working folder
+    std::string userDataDir; // ends with a separator; empty: no files, the built-in defaults
     std::int32_t proFreMode = 0;
     std::int32_t proRitMode = 0;
 };
