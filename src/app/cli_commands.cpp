@@ -15,6 +15,7 @@ int RunRiduzione(std::span<const std::string_view> args); // cli_riduzione.cpp
 
 int RunStatistiche(std::span<const std::string_view> args); // cli_archivio.cpp
 int RunArchivio(std::span<const std::string_view> args);    // cli_archivio.cpp
+int RunAggiorna(std::span<const std::string_view> args);    // cli_aggiorna.cpp
 
 int RunInfo(std::span<const std::string_view> args);    // cli_sistema.cpp
 int RunEsporta(std::span<const std::string_view> args); // cli_sistema.cpp
@@ -31,6 +32,7 @@ const std::vector<CliCommand>& CliCommands() {
         {"statistiche", "[--archivio FILE.dbs] [--escludi-jolly-ritardi 0|1] [--estrazioni N] [...]",
          "ritardi, frequenze e probabilità dei numeri, delle cifre e del SuperStar", RunStatistiche},
         {"archivio", "FILE.dbs", "elenca le estrazioni di un archivio storico", RunArchivio},
+        {"aggiorna", "[--server URL] [--archivio FILE.dbs]", "aggiorna l'archivio storico da Internet", RunAggiorna},
         {"riduzione", "ortogonale|garanzia --pronostico \"...\" --punti K [--fisse \"...\"] [--considera-fisse] [--seme S] [--senza-tabelle] --uscita FILE",
          "riduzione ortogonale o a garanzia del pronostico su file di testo", RunRiduzione},
     };
