@@ -24,6 +24,8 @@ constexpr double kEndTemperature = 0.04;
 // Share (per mille) of moves that change a random number of a random column instead of aiming at
 // an uncovered item: they let the search drift across plateaus the aimed moves cannot leave.
 constexpr std::uint32_t kRandomMovesPerMille = 300;
+// Moves during which a number put into a column by the breakout search stays there.
+constexpr std::uint64_t kTabuTenure = 3;
 
 int ItemSize(CoveringKind kind, int t) {
     return kind == CoveringKind::Orthogonal ? t : 6;
@@ -41,7 +43,8 @@ class Search {
 public:
     Search(const CoveringRequest& request, std::uint32_t seed, Shared& shared)
         : state_(request.v, request.t, ItemSize(request.kind, request.t)), rng_(seed), shared_(shared),
-          full_(request.v == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << request.v) - 1) {}
+          full_(request.v == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << request.v) - 1),
+          useBreakout_(request.kind == CoveringKind::Guarantee) {}
 
     void run() {
         greedy();
@@ -70,7 +73,8 @@ public:
                 calibrate();
                 roundLength = initialRoundLength();
             }
-            if (!anneal(roundLength)) roundLength = std::min<std::uint64_t>(roundLength * 2, 1u << 26);
+            const bool solved = useBreakout_ ? breakout(roundLength) : anneal(roundLength);
+            if (!solved) roundLength = std::min<std::uint64_t>(roundLength * 2, 1u << 26);
         }
     }
 
@@ -200,6 +204,49 @@ private:
         step_ = uphill > 0 ? std::max(1.0, sum / uphill) : 1.0;
     }
 
+    // Breakout search: for a random uncovered item, make the best move that covers it under the
+    // weighted cost (never taking out a number just put into a column), then raise the weights
+    // of what is left uncovered. Lotto designs have few columns, each move shifts thousands of
+    // items and annealing drowns in the noise; the weights find the way out of a local minimum.
+    bool breakout(std::uint64_t length) {
+        const auto& blocks = state_.blocks();
+        tabu_.assign(blocks.size() * CoveringState::kMaxV, 0);
+        for (std::uint64_t i = 0; i < length; ++i) {
+            if ((moves_ & 15) == 0 && finished()) return false;
+            ++moves_;
+            const std::uint64_t item = state_.unrank(
+                state_.uncoveredItem(DrawBelow(rng_, static_cast<std::uint32_t>(state_.uncoveredCount()))));
+            std::int64_t best = std::numeric_limits<std::int64_t>::max();
+            Move chosen{blocks.size(), 0, 0};
+            std::uint32_t ties = 0;
+            for (std::size_t b = 0; b < blocks.size(); ++b) {
+                if (CoveringState::popcount(blocks[b] & item) != state_.t() - 1) continue;
+                for (std::uint64_t xs = blocks[b] & ~item; xs != 0; xs &= xs - 1)
+                    for (std::uint64_t ys = item & ~blocks[b]; ys != 0; ys &= ys - 1) {
+                        const int x = __builtin_ctzll(xs);
+                        const int y = __builtin_ctzll(ys);
+                        if (tabu_[b * CoveringState::kMaxV + static_cast<std::size_t>(x)] > moves_) continue;
+                        const std::int64_t d = state_.evaluateWeighted(b, x, y);
+                        if (d < best) {
+                            best = d;
+                            chosen = {b, x, y};
+                            ties = 1;
+                        } else if (d == best && DrawBelow(rng_, ++ties) == 0) {
+                            chosen = {b, x, y};
+                        }
+                    }
+            }
+            if (chosen.block != blocks.size()) {
+                state_.apply(chosen.block, chosen.x, chosen.y);
+                tabu_[chosen.block * CoveringState::kMaxV + static_cast<std::size_t>(chosen.y)] =
+                    moves_ + kTabuTenure;
+                if (state_.uncoveredCount() == 0) return true;
+            }
+            state_.raiseUncoveredWeights();
+        }
+        return false;
+    }
+
     // One round of geometric cooling; true when the items are all covered.
     bool anneal(std::uint64_t length) {
         double temperature = kStartTemperature * step_;
@@ -229,6 +276,8 @@ private:
     std::vector<std::uint64_t> best_;
     SteadyTime lastImprovement_ = std::chrono::steady_clock::now();
     std::vector<std::size_t> near_;
+    bool useBreakout_;
+    std::vector<std::uint64_t> tabu_; // per column and number: the move before which it must stay
     double step_ = 1.0;
     int greedySize_ = 0;
     std::uint64_t moves_ = 0;

@@ -186,3 +186,24 @@ void CoveringState::apply(std::size_t index, int x, int y) {
         }
     blocks_[index] = (blocks_[index] & ~bx) | by;
 }
+
+std::int64_t CoveringState::evaluateWeighted(std::size_t index, int x, int y) {
+    if (weight_.empty()) weight_.assign(items_, 1);
+    prepareMove(index, x, y);
+    const std::uint64_t bx = std::uint64_t{1} << x;
+    const std::uint64_t by = std::uint64_t{1} << y;
+    std::int64_t delta = 0;
+    for (std::uint64_t a : inner_)
+        for (std::uint64_t c : outer_) {
+            const std::uint64_t gain = rank(by | a | c);
+            const std::uint64_t loss = rank(bx | a | c);
+            if (count_[gain] == 0) delta -= weight_[gain];
+            if (count_[loss] == 1) delta += weight_[loss];
+        }
+    return delta;
+}
+
+void CoveringState::raiseUncoveredWeights() {
+    if (weight_.empty()) weight_.assign(items_, 1);
+    for (std::uint32_t r : uncovered_) ++weight_[r];
+}

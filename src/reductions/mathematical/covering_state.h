@@ -54,6 +54,12 @@ public:
     Delta evaluate(std::size_t index, int x, int y, std::int64_t limit);
     void apply(std::size_t index, int x, int y);
 
+    // Weighted cost for the breakout search: each item carries a weight (1 at first) that grows
+    // while the item stays uncovered, so the search is pushed away from the places it keeps
+    // failing. The result is the weight lost minus the weight gained.
+    std::int64_t evaluateWeighted(std::size_t index, int x, int y);
+    void raiseUncoveredWeights();
+
 private:
     void prepareMove(std::size_t index, int x, int y);
     void increment(std::uint64_t rank);
@@ -71,7 +77,8 @@ private:
     std::size_t highSize_ = 0;
     std::vector<std::uint32_t> lowRank_;
     std::vector<std::uint32_t> highRank_;
-    std::vector<std::uint16_t> count_; // two bytes keep the hottest array in cache
+    std::vector<std::uint16_t> count_;  // two bytes keep the hottest array in cache
+    std::vector<std::uint32_t> weight_; // empty until the first weighted evaluation
     std::vector<std::uint32_t> uncovered_;
     std::vector<std::uint32_t> position_;
     // Scratch of the move being examined: the (t-1)-subsets of the block without x, and the

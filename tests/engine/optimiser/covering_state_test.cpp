@@ -78,6 +78,8 @@ TEST(CoveringState, IncrementalCountMatchesAFullRecount) {
             while (block >> y & 1);
             const auto before = static_cast<std::int64_t>(s.uncoveredCount());
             const auto d = s.evaluate(index, x, y, std::numeric_limits<std::int64_t>::max());
+            // Before any weight is raised the weighted cost is the plain one.
+            ASSERT_EQ(s.evaluateWeighted(index, x, y), d.lost - d.gained);
             s.apply(index, x, y);
             const auto after = static_cast<std::int64_t>(s.uncoveredCount());
             ASSERT_EQ(after - before, d.lost - d.gained);
@@ -98,6 +100,16 @@ TEST(CoveringState, IncrementalCountMatchesAFullRecount) {
             EXPECT_EQ(copy.uncoveredCount() - before, unique);
         }
     }
+}
+
+TEST(CoveringState, RaisedWeightsCountInTheWeightedCost) {
+    CoveringState s(12, 3, 3);
+    s.addBlock(0b111111);       // 1..6
+    s.addBlock(0b111111000000); // 7..12
+    // Moving 1 to 7 in the first column gains the ten {7,a,b} and loses the ten {1,a,b}, a,b in 2..6.
+    EXPECT_EQ(s.evaluateWeighted(0, 0, 6), 0);
+    s.raiseUncoveredWeights(); // every uncovered triple now weighs 2; {1,a,b} are covered and stay 1
+    EXPECT_EQ(s.evaluateWeighted(0, 0, 6), 10 - 20);
 }
 
 // A move abandoned early must be exactly a move whose full delta exceeds the limit.
