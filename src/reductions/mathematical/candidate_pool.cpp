@@ -40,9 +40,14 @@ void CandidatePool::insert(int slot, const Column& entry, int minShared) {
     freeBits_[slot >> 6] &= ~(std::uint64_t{1} << (slot & 63));
     ++occupiedCount_;
     if (slot + 1 > end_) end_ = slot + 1;
-    // Free slots hold an empty mask, which shares nothing, so the loop needs no occupancy test.
+    // Free slots hold an empty mask, which shares nothing, so the counting pass needs no occupancy
+    // test and no branch (the compiler vectorises it); links are made in slot order afterwards.
+    const NumberMask* masks = masks_.data();
+    std::uint8_t* shared = shared_.data();
+    for (int s = 1; s < end_; ++s) shared[s] = static_cast<std::uint8_t>(Shared(m, masks[s]));
+    shared[slot] = 0;
     for (int s = 1; s < end_; ++s)
-        if (s != slot && Shared(m, masks_[s]) >= minShared) link(slot, s);
+        if (shared[s] >= minShared) link(slot, s);
 }
 
 void CandidatePool::unlinkFrom(int owner, int removed) {

@@ -23,8 +23,20 @@ struct NumberMask {
     bool within(const NumberMask& m) const { return (lo & ~m.lo) == 0 && (hi & ~m.hi) == 0; }
 };
 
+// Bit count without relying on the processor's instruction being enabled at compile time: the
+// library fallback is a call, and this runs 923 times per insertion.
+inline int BitCount(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ull);
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    x += x >> 8;
+    x += x >> 16;
+    x += x >> 32;
+    return static_cast<int>(x & 0x7F);
+}
+
 inline int Shared(const NumberMask& a, const NumberMask& b) {
-    return __builtin_popcountll(a.lo & b.lo) + __builtin_popcountll(a.hi & b.hi);
+    return BitCount(a.lo & b.lo) + BitCount(a.hi & b.hi);
 }
 
 // The bounded working set of a covering search: 924 slots of entries (k numbers, or whole columns)
@@ -73,6 +85,7 @@ private:
     std::unique_ptr<std::uint16_t[]> lists_;     // lists_[slot * kStride + i]
     std::unique_ptr<std::uint16_t[]> positions_; // positions_[owner * kStride + member]
     std::array<std::uint64_t, (kSlots + 64) / 64 + 1> freeBits_{};
+    std::array<std::uint8_t, kSlots + 1> shared_{}; // scratch of insert
     int occupiedCount_ = 0;
     int end_ = 1;
 };
