@@ -14,8 +14,8 @@ namespace {
 
 using SteadyTime = std::chrono::steady_clock::time_point;
 
-// Completions tried per greedy column of an orthogonal covering.
-constexpr int kGreedySamples = 48;
+// Most columns dropped at once on the way down.
+constexpr std::size_t kMaxDrop = 16;
 // Moves sampled at each new column count to learn the size of an uphill step.
 constexpr int kCalibrationMoves = 64;
 // Temperatures of one annealing round, as multiples of the mean uphill step.
@@ -52,6 +52,12 @@ public:
         best_ = state_.blocks();
         lastImprovement_ = std::chrono::steady_clock::now();
         std::uint64_t roundLength = 0;
+        // Columns dropped at once: doubled while counts fall in the first round, so that a poor
+        // start on a large forecast is not walked down one column at a time; a count that
+        // resists several rounds after a multiple drop gets one column back.
+        std::size_t drop = 1;
+        std::size_t overshoot = 0;
+        int failedRounds = 0;
         while (!finished()) {
             if (state_.uncoveredCount() == 0) {
                 pruneRedundant();
@@ -64,7 +70,11 @@ public:
                     break;
                 }
                 if (state_.blocks().size() <= 1) break;
-                dropWeakestBlock();
+                drop = failedRounds == 0 ? std::min<std::size_t>(drop * 2, kMaxDrop) : 1;
+                drop = std::min(drop, state_.blocks().size() - 1);
+                for (std::size_t i = 0; i < drop; ++i) dropWeakestBlock();
+                overshoot = drop - 1;
+                failedRounds = 0;
                 calibrate();
                 roundLength = initialRoundLength();
                 continue;
@@ -74,7 +84,18 @@ public:
                 roundLength = initialRoundLength();
             }
             const bool solved = useBreakout_ ? breakout(roundLength) : anneal(roundLength);
-            if (!solved) roundLength = std::min<std::uint64_t>(roundLength * 2, 1u << 26);
+            if (solved) continue;
+            ++failedRounds;
+            if (overshoot > 0 && failedRounds >= 3) {
+                addGreedyBlock(state_.unrank(state_.uncoveredItem(
+                    DrawBelow(rng_, static_cast<std::uint32_t>(state_.uncoveredCount())))));
+                --overshoot;
+                drop = 1;
+                failedRounds = 1;
+                roundLength = initialRoundLength();
+                continue;
+            }
+            roundLength = std::min<std::uint64_t>(roundLength * 2, 1u << 26);
         }
     }
 
@@ -93,33 +114,39 @@ private:
 
     std::uint64_t initialRoundLength() const { return 2000 + 200 * state_.blocks().size(); }
 
-    // Items in rank order; each one still uncovered gets a column. An orthogonal item is completed
-    // by the best of a few random fillings; a guarantee item is a column by itself.
+    // Items in rank order; each one still uncovered gets a column.
     void greedy() {
-        const int v = state_.v();
-        std::vector<std::uint64_t> subsets;
-        for (std::uint64_t r = 0; r < state_.itemCount(); ++r) {
-            if (state_.coverCount(r) != 0) continue;
-            const std::uint64_t item = state_.unrank(r);
-            std::uint64_t chosen = item;
-            if (state_.m() < CoveringState::kBlockSize) {
-                long bestGain = -1;
-                for (int s = 0; s < kGreedySamples; ++s) {
-                    std::uint64_t block = item;
-                    while (CoveringState::popcount(block) < CoveringState::kBlockSize)
-                        block |= std::uint64_t{1} << DrawBelow(rng_, static_cast<std::uint32_t>(v));
-                    subsets.clear();
-                    CollectSubsets(block, state_.t(), subsets);
-                    long gain = 0;
-                    for (std::uint64_t sub : subsets) gain += state_.coverCount(state_.rank(sub)) == 0;
-                    if (gain > bestGain) {
-                        bestGain = gain;
-                        chosen = block;
-                    }
+        for (std::uint64_t r = 0; r < state_.itemCount(); ++r)
+            if (state_.coverCount(r) == 0) addGreedyBlock(state_.unrank(r));
+    }
+
+    // A column holding the item: a guarantee item is a column by itself; an orthogonal one is
+    // completed number by number, each time with the number that covers most uncovered t-subsets
+    // (ties at random).
+    void addGreedyBlock(std::uint64_t item) {
+        std::uint64_t block = item;
+        std::vector<std::uint64_t>& partial = scratch_;
+        while (CoveringState::popcount(block) < CoveringState::kBlockSize) {
+            partial.clear();
+            CollectSubsets(block, state_.t() - 1, partial);
+            long bestGain = -1;
+            int chosen = -1;
+            std::uint32_t ties = 0;
+            for (std::uint64_t rest = full_ & ~block; rest != 0; rest &= rest - 1) {
+                const std::uint64_t e = rest & (~rest + 1);
+                long gain = 0;
+                for (std::uint64_t sub : partial) gain += state_.coverCount(state_.rank(sub | e)) == 0;
+                if (gain > bestGain) {
+                    bestGain = gain;
+                    chosen = __builtin_ctzll(e);
+                    ties = 1;
+                } else if (gain == bestGain && DrawBelow(rng_, ++ties) == 0) {
+                    chosen = __builtin_ctzll(e);
                 }
             }
-            state_.addBlock(chosen);
+            block |= std::uint64_t{1} << chosen;
         }
+        state_.addBlock(block);
     }
 
     void pruneRedundant() {
@@ -276,6 +303,7 @@ private:
     std::vector<std::uint64_t> best_;
     SteadyTime lastImprovement_ = std::chrono::steady_clock::now();
     std::vector<std::size_t> near_;
+    std::vector<std::uint64_t> scratch_;
     bool useBreakout_;
     std::vector<std::uint64_t> tabu_; // per column and number: the move before which it must stay
     double step_ = 1.0;
