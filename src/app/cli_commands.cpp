@@ -11,6 +11,7 @@ int RunVersione(std::span<const std::string_view>) {
 
 } // namespace
 
+int RunSviluppo(std::span<const std::string_view> args); // cli_sviluppo.cpp
 int RunRiduzione(std::span<const std::string_view> args); // cli_riduzione.cpp
 
 int RunStatistiche(std::span<const std::string_view> args); // cli_archivio.cpp
@@ -33,6 +34,8 @@ const std::vector<CliCommand>& CliCommands() {
          "ritardi, frequenze e probabilità dei numeri, delle cifre e del SuperStar", RunStatistiche},
         {"archivio", "FILE.dbs", "elenca le estrazioni di un archivio storico", RunArchivio},
         {"aggiorna", "[--server URL] [--archivio FILE.dbs]", "aggiorna l'archivio storico da Internet", RunAggiorna},
+        {"sviluppo", "--pronostico \"1 2 ...\" [--fisse \"...\"] [--considera-fisse] --uscita FILE",
+         "sviluppo integrale del pronostico su file di testo", RunSviluppo},
         {"riduzione", "ortogonale|garanzia --pronostico \"...\" --punti K [--fisse \"...\"] [--considera-fisse] [--seme S] [--senza-tabelle] --uscita FILE",
          "riduzione ortogonale o a garanzia del pronostico su file di testo", RunRiduzione},
     };
