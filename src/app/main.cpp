@@ -1,5 +1,9 @@
+#include "app/startup.h"
 #include "core/Globali.h"
 #include "core/version.h"
+#include "platform/qt_settings_backend.h"
+#include "platform/single_instance.h"
+#include "shell/UColonneFile.h"
 #include "shell/UPri.h"
 #include "ui/gui_services.h"
 #include "ui/qt_help_service.h"
@@ -7,24 +11,26 @@
 
 #include <QApplication>
 
-#include <random>
-
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(kProgramName);
 
     SteadyClock clock;
     QtMessageService messages;
+    QtSettingsBackend settings;
     Globali globali(messages, clock);
-    globali.random.seed(std::random_device{}());
-    globali.undo.allocate();
+    PrepareProcessState(globali, settings, QApplication::applicationDirPath());
+
+    const SingleInstanceMarker marker;
+    QApplication::setApplicationName(kProgramName);
 
     QtFileDialogService fileDialogs;
     QtPrinterSetupService printerSetup;
     QtShellService shell;
-    QtHelpService help(QApplication::applicationDirPath() + "/help/html", messages, shell);
+    QtHelpService help(QString::fromStdString(globali.dirs.appDir) + "help/html", messages, shell);
     GuiServices services{messages, fileDialogs, printerSetup, shell, help};
+
     TPri window(globali, services);
+    RegisterColumnFileCommands(window, globali, services);
     window.move(10, 10);
     window.showMaximized();
     return app.exec();
