@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -16,10 +17,11 @@ namespace {
 void Usage() {
     std::cerr
         << "uso: sestavia-covering-optimiser orto|gara v t secondi seme thread file [obiettivo [pazienza]]\n"
+           "       [--inizio file]\n"
            "  orto: ogni t-insieme di 1..v in una colonna; gara: ogni sestina di 1..v con\n"
            "  almeno t numeri in comune con una colonna. Con obiettivo la ricerca si ferma\n"
            "  appena trova una copertura di non piu' di tante colonne; con pazienza dopo tanti\n"
-           "  secondi senza miglioramenti.\n";
+           "  secondi senza miglioramenti; con --inizio parte dalle colonne del file.\n";
 }
 
 bool ParseInt(const char* text, long min, long max, long& out) {
@@ -31,6 +33,25 @@ bool ParseInt(const char* text, long min, long max, long& out) {
 }
 
 // Written beside the destination and renamed, so an interrupted run never leaves half a table.
+// A covering to start from: same text as the output, one column per line.
+bool ReadColumns(const std::string& path, std::vector<CoveringColumn>& columns) {
+    std::ifstream in(path);
+    if (!in) return false;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos || line[0] == '#') continue;
+        std::istringstream fields(line);
+        CoveringColumn c{};
+        long n = 0;
+        for (auto& slot : c) {
+            if (!(fields >> n) || n < 1 || n > 64) return false;
+            slot = static_cast<std::uint8_t>(n);
+        }
+        columns.push_back(c);
+    }
+    return true;
+}
+
 bool WriteColumns(const std::string& path, const std::vector<CoveringColumn>& columns) {
     const std::string temporary = path + ".tmp";
     {
@@ -53,6 +74,11 @@ bool WriteColumns(const std::string& path, const std::vector<CoveringColumn>& co
 } // namespace
 
 int main(int argc, char** argv) {
+    std::string startFile;
+    if (argc > 2 && std::string(argv[argc - 2]) == "--inizio") {
+        startFile = argv[argc - 1];
+        argc -= 2;
+    }
     if (argc < 8 || argc > 10) {
         Usage();
         return 2;
@@ -82,6 +108,10 @@ int main(int argc, char** argv) {
     request.threads = static_cast<int>(threads);
     request.target = static_cast<int>(target);
     request.patience = static_cast<double>(patience);
+    if (!startFile.empty() && !ReadColumns(startFile, request.start)) {
+        std::cerr << "copertura iniziale illeggibile: " << startFile << "\n";
+        return 1;
+    }
     try {
         const CoveringResult result = OptimiseCovering(request);
         if (!WriteColumns(argv[7], result.columns)) {

@@ -42,11 +42,13 @@ struct Shared {
 class Search {
 public:
     Search(const CoveringRequest& request, std::uint32_t seed, Shared& shared)
-        : state_(request.v, request.t, ItemSize(request.kind, request.t)), rng_(seed), shared_(shared),
+        : start_(StartMasks(request)), state_(request.v, request.t, ItemSize(request.kind, request.t)),
+          rng_(seed), shared_(shared),
           full_(request.v == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << request.v) - 1),
           useBreakout_(request.kind == CoveringKind::Guarantee) {}
 
     void run() {
+        for (std::uint64_t mask : start_) state_.addBlock(mask);
         greedy();
         greedySize_ = static_cast<int>(state_.blocks().size());
         best_ = state_.blocks();
@@ -296,6 +298,22 @@ private:
         return false;
     }
 
+    static std::vector<std::uint64_t> StartMasks(const CoveringRequest& request) {
+        std::vector<std::uint64_t> masks;
+        for (const auto& column : request.start) {
+            std::uint64_t mask = 0;
+            for (std::uint8_t n : column) {
+                if (n < 1 || n > request.v) throw std::invalid_argument("start column out of range");
+                mask |= std::uint64_t{1} << (n - 1);
+            }
+            if (CoveringState::popcount(mask) != CoveringState::kBlockSize)
+                throw std::invalid_argument("start column with a repeated number");
+            masks.push_back(mask);
+        }
+        return masks;
+    }
+
+    std::vector<std::uint64_t> start_;
     CoveringState state_;
     std::mt19937 rng_;
     Shared& shared_;

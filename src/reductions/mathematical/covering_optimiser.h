@@ -11,6 +11,8 @@ enum class CoveringKind {
     Guarantee,  // every 6-subset of 1..v shares at least t numbers with some column
 };
 
+using CoveringColumn = std::array<std::uint8_t, 6>; // ascending numbers 1..v
+
 struct CoveringRequest {
     CoveringKind kind = CoveringKind::Orthogonal;
     int v = 7;
@@ -19,13 +21,14 @@ struct CoveringRequest {
     std::uint64_t maxMoves = 0; // moves per search, 0 for none: with one thread the result then
                                 // depends on the seed only
     std::uint32_t seed = 1;
-    int threads = 1;       // independent searches, seeds seed, seed+1, ...
-    int target = 0;        // stop as soon as a covering of at most this many columns is found
+    int threads = 1; // independent searches, seeds seed, seed+1, ...
+    int target = 0;  // stop as soon as a covering of at most this many columns is found
+    // Columns to start from instead of the greedy covering (for instance a covering found by
+    // another method); whatever they leave uncovered is completed greedily.
+    std::vector<CoveringColumn> start;
     double patience = 0.0; // seconds without a smaller covering after which a search gives
                            // up, 0 for none
 };
-
-using CoveringColumn = std::array<std::uint8_t, 6>; // ascending numbers 1..v
 
 struct CoveringResult {
     std::vector<CoveringColumn> columns; // sorted
@@ -35,8 +38,8 @@ struct CoveringResult {
     std::uint32_t seed = 0;  // seed of the search that gave the columns
 };
 
-// Throws std::invalid_argument for v outside 7..64, t outside 2..5, threads < 1, or an item space
-// too large to count.
+// Throws std::invalid_argument for v outside 7..64, t outside 2..5, threads < 1, a start column
+// that is not six distinct numbers of 1..v, or an item space too large to count.
 CoveringResult OptimiseCovering(const CoveringRequest& request);
 
 // The smallest number of columns any covering of this kind can have by the Schoenheim bound

@@ -105,6 +105,28 @@ TEST(CoveringOptimiser, ThreadsReportTheBestSearch) {
     EXPECT_EQ(OptimiseCovering(request).columns, result.columns);
 }
 
+TEST(CoveringOptimiser, StartsFromTheGivenColumns) {
+    // One column alone leaves out every six with at most two of its numbers.
+    auto request = Request(CoveringKind::Guarantee, 13, 3);
+    request.maxMoves = 1;
+    request.start = {{1, 2, 3, 4, 5, 6}};
+    const auto partial = OptimiseCovering(request);
+    EXPECT_EQ(checker::CountUncovered("gara", 13, 3, AsColumns(partial)), 0);
+    EXPECT_GT(partial.greedySize, 1); // completed beyond the start
+    // A complete start is never made worse: the third column is redundant, the two halves of 1..12
+    // already meet every six of 1..13 in three numbers.
+    request.start = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {1, 2, 3, 7, 8, 13}};
+    request.maxMoves = 50;
+    const auto complete = OptimiseCovering(request);
+    EXPECT_EQ(checker::CountUncovered("gara", 13, 3, AsColumns(complete)), 0);
+    EXPECT_EQ(complete.columns.size(), 2u);
+    for (const CoveringColumn bad : {CoveringColumn{1, 2, 3, 4, 5, 14}, CoveringColumn{1, 2, 3, 4, 5, 5},
+                                     CoveringColumn{0, 2, 3, 4, 5, 6}}) {
+        request.start = {bad};
+        EXPECT_THROW(OptimiseCovering(request), std::invalid_argument);
+    }
+}
+
 TEST(CoveringOptimiser, RefusesRequestsOutOfRange) {
     for (const auto& [v, t, threads] : {std::tuple{6, 2, 1}, std::tuple{65, 2, 1}, std::tuple{10, 1, 1},
                                         std::tuple{10, 6, 1}, std::tuple{10, 3, 0}}) {
