@@ -136,8 +136,7 @@ void TPri::buildBoardArea(QWidget* host) {
         fixedLayout->addWidget(edit);
     }
     row->addWidget(GroupBox2);
-    row->addStretch(1);
-    layout->addLayout(row);
+    row->addSpacing(12);
 
     CheckBox1 = new QCheckBox("Partecipazione a \"SuperStar\"", host);
     CheckBox1->setObjectName("CheckBox1");
@@ -145,7 +144,9 @@ void TPri::buildBoardArea(QWidget* host) {
         g_.system.superStar = on;
         RefreshSummary();
     });
-    layout->addWidget(CheckBox1);
+    row->addWidget(CheckBox1, 0, Qt::AlignBottom);
+    row->addStretch(1);
+    layout->addLayout(row);
 }
 
 void TPri::buildSummary(QWidget* host) {
