@@ -1,5 +1,7 @@
 #include "ui/page_renderer.h"
 
+#include "ui/logo.h"
+
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPagedPaintDevice>
@@ -44,8 +46,13 @@ struct ItemPainter {
         p.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
     }
     void operator()(const ImageItem& i) const {
+        const QRectF target(i.x, i.y, i.width, i.height);
+        if (i.name == "logo") {
+            PaintLogo(p, target);
+            return;
+        }
         const QImage image(QString(":/images/%1").arg(ToText(i.name)));
-        if (!image.isNull()) p.drawImage(QRectF(i.x, i.y, i.width, i.height), image);
+        if (!image.isNull()) p.drawImage(target, image);
     }
 };
 
