@@ -68,6 +68,7 @@ CircleFieldsResult ReadCircleFields(const std::array<std::string, 6>& fields) {
             return result;
         }
     std::sort(result.numbers.begin(), result.numbers.end());
+    result.parsed = true;
     for (int i = 1; i < 6; ++i)
         if (result.numbers[static_cast<std::size_t>(i)] == result.numbers[static_cast<std::size_t>(i - 1)]) {
             result.invalidPosition = i + 1;

@@ -28,8 +28,9 @@ CircleNumbers CircleNumbersOfDraw(const DrawRecord& r);
 // the sorted position of the second.
 struct CircleFieldsResult {
     bool ok = false;
+    bool parsed = false;     // every field held a number 1..90; `numbers` are then sorted
     int invalidPosition = 0; // 1..6 when !ok
-    CircleNumbers numbers{}; // sorted; valid when every field held a number
+    CircleNumbers numbers{};
 };
 CircleFieldsResult ReadCircleFields(const std::array<std::string, 6>& fields);
 std::string InvalidCircleNumberText(int position);
