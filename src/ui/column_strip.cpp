@@ -25,6 +25,26 @@ ColumnGrid::ColumnGrid(ColumnStrip& strip) : QWidget(&strip), strip_(strip) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    drawNumberPictures();
+}
+
+void ColumnGrid::drawNumberPictures() {
+    QFont font("Arial");
+    font.setPixelSize(14);
+    font.setBold(true);
+    const qreal ratio = devicePixelRatioF();
+    for (int number = 1; number <= kMaxNumber; ++number) {
+        for (auto* pictures : {&blackNumbers_, &whiteNumbers_}) {
+            QPixmap picture(QSize(kColumnWidth, kRowHeight) * ratio);
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(Qt::transparent);
+            QPainter p(&picture);
+            p.setFont(font);
+            p.setPen(pictures == &blackNumbers_ ? Qt::black : Qt::white);
+            p.drawText(QRect(0, 0, kColumnWidth, kRowHeight), Qt::AlignCenter, QString::number(number));
+            (*pictures)[static_cast<std::size_t>(number)] = picture;
+        }
+    }
 }
 
 QSize ColumnGrid::sizeHint() const {
@@ -48,11 +68,6 @@ void ColumnGrid::paintEvent(QPaintEvent*) {
     const ColumnSelection& sel = strip_.selection();
     const std::int32_t first = strip_.firstVisible();
     const int shown = strip_.visibleCount();
-    QFont font("Arial");
-    font.setPixelSize(14);
-    font.setBold(true);
-    p.setFont(font);
-
     for (int c = 0; c < shown; ++c) {
         const QRect cell(kMargin + c * (kColumnWidth + 1), kMargin, kColumnWidth, kColumnSize * kRowHeight);
         const std::int64_t position = static_cast<std::int64_t>(first) + c;
@@ -63,19 +78,20 @@ void ColumnGrid::paintEvent(QPaintEvent*) {
         const auto pos = static_cast<std::int32_t>(position);
         const bool inRange = sel.state != ColumnSelection::None && pos >= sel.low() && pos <= sel.high();
         QColor background = position % 2 ? kOddColour : kEvenColour;
-        QColor ink = Qt::black;
+        const auto* numbers = &blackNumbers_;
         if (inRange) {
             background = sel.state == ColumnSelection::Dragging ? kDragColour : kSelectedColour;
-            ink = Qt::white;
+            numbers = &whiteNumbers_;
         }
         p.fillRect(cell, background);
         p.setPen(QColor(0xB0, 0xB8, 0xC0));
         p.drawRect(cell.adjusted(0, 0, -1, -1));
-        p.setPen(ink);
         const Column& column = store.at(pos);
-        for (int r = 0; r < kColumnSize; ++r)
-            p.drawText(QRect(cell.left(), cell.top() + r * kRowHeight, kColumnWidth, kRowHeight),
-                       Qt::AlignCenter, QString::number(column[r]));
+        for (int r = 0; r < kColumnSize; ++r) {
+            const Number n = column[r];
+            if (n >= 1 && n <= kMaxNumber)
+                p.drawPixmap(cell.left(), cell.top() + r * kRowHeight, (*numbers)[n]);
+        }
     }
 }
 

@@ -2,8 +2,11 @@
 
 #include "core/column_store.h"
 
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+
+#include <array>
 
 class QAction;
 class QLabel;
@@ -48,7 +51,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void drawNumberPictures();
+
     ColumnStrip& strip_;
+    // Every number drawn once in black and once in white: painting a column copies six of them
+    // instead of laying out six texts.
+    std::array<QPixmap, kMaxNumber + 1> blackNumbers_;
+    std::array<QPixmap, kMaxNumber + 1> whiteNumbers_;
 };
 
 // The column list of the main window: the grid, its scroll bar `ScrollBar1`, the first and last
