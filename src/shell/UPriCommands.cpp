@@ -4,6 +4,7 @@
 
 #include "core/Globali.h"
 #include "core/version.h"
+#include "shell/UImpoCostoCol.h"
 #include "shell/USviluppoIntegrale.h"
 #include "shell/command_table.h"
 #include "ui/gui_services.h"
@@ -119,6 +120,7 @@ void TPri::registerKnownCommands() {
                                     "sistemi del SuperEnalotto.",
                                 kAboutTitle);
     });
+    registerCommand("Modificacostodellecolonne1Click", [this] { RunImpoCostoCol(g_, services_, this); });
     registerCommand("Sviluppointegraledelpronostico1Click",
                     [this] { RunSviluppoIntegrale(g_, services_, this); });
 }

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 
@@ -371,6 +372,31 @@ private slots:
         f.messages.answerNext(MessageAnswer::No);
         f.item("Nuovo1")->trigger();
         QCOMPARE(runs, 1);
+    }
+
+    void registeredWindowsOpenModally() {
+        struct Case {
+            const char* item;
+            const char* windowClass;
+        } cases[] = {
+            {"Modificacostodellecolonne1", "TImpoCostoCol"},
+            {"Sviluppointegraledelpronostico1", "TSviluppoIntegrale"},
+        };
+        for (const Case& c : cases) {
+            Fixture f;
+            f.setForecast(6);
+            QString opened;
+            QTimer::singleShot(0, [&opened] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    opened = modal->metaObject()->className();
+                    modal->close();
+                }
+            });
+            QVERIFY(f.item(c.item)->isEnabled());
+            f.item(c.item)->trigger();
+            QCOMPARE(opened, QString(c.windowClass));
+            QVERIFY(f.messages.shown.empty());
+        }
     }
 
     void firstActivationSetsTheTag() {
