@@ -2,20 +2,14 @@
 
 #include "checking/draw_check.h"
 
+#include "draw_builder.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-DrawRecord Draw(int d, int m, int y, int concorso = 1) {
-    DrawRecord r;
-    r.day = static_cast<std::uint8_t>(d);
-    r.month = static_cast<std::uint8_t>(m);
-    r.year = static_cast<std::int16_t>(y);
-    r.numbers = {1, 2, 3, 4, 5, 6};
-    r.jolly = 7;
-    r.superStar = 8;
-    r.concorso = static_cast<std::uint16_t>(concorso);
-    return r;
+DrawRecord Draw(int d, int m, int y) {
+    return MakeDraw(d, m, y);
 }
 
 DrawArchive Archive(std::initializer_list<DrawRecord> draws) {
@@ -26,27 +20,32 @@ DrawArchive Archive(std::initializer_list<DrawRecord> draws) {
 
 TEST(BuildDrawFromFields, ReportsTheFirstFaultInOrder) {
     const DrawFields good{"23/5/2026", "83", {"61", "5", "12", "23", "44", "90"}, "7", "33"};
+    // Each case replaces one field of the good entry: the date, the draw number, the sixth number,
+    // the Jolly or the SuperStar.
+    enum Field { Date, Concorso, Sixth, Jolly, SuperStar, None };
     struct Case {
-        void (*spoil)(DrawFields&);
+        Field field;
+        const char* value;
         const char* message;
     };
     const Case cases[] = {
-        {[](DrawFields&) {}, nullptr},
-        {[](DrawFields& f) { f.date = "32/5/2026"; }, kInvalidDateText},
-        {[](DrawFields& f) { f.date = ""; }, kInvalidDateText},
-        {[](DrawFields& f) { f.concorso = "0"; }, kInvalidConcorsoText},
-        {[](DrawFields& f) { f.concorso = "10001"; }, kInvalidConcorsoText},
-        {[](DrawFields& f) { f.concorso = "x"; }, kInvalidConcorsoText},
-        {[](DrawFields& f) { f.numbers[5] = "61"; }, kInvalidWinningNumbersText},
-        {[](DrawFields& f) { f.jolly = "91"; }, kInvalidJollyText},
-        {[](DrawFields& f) { f.jolly = "44"; }, kJollyInColumnText},
-        {[](DrawFields& f) { f.superStar = ""; }, kInvalidSuperStarText},
-        {[](DrawFields& f) { f.superStar = "44"; }, nullptr},  // may equal one of the six
-        {[](DrawFields& f) { f.superStar = "7"; }, nullptr},   // or the Jolly
+        {None, "", nullptr},
+        {Date, "32/5/2026", kInvalidDateText},
+        {Date, "", kInvalidDateText},
+        {Concorso, "0", kInvalidConcorsoText},
+        {Concorso, "10001", kInvalidConcorsoText},
+        {Concorso, "x", kInvalidConcorsoText},
+        {Sixth, "61", kInvalidWinningNumbersText},
+        {Jolly, "91", kInvalidJollyText},
+        {Jolly, "44", kJollyInColumnText},
+        {SuperStar, "", kInvalidSuperStarText},
+        {SuperStar, "44", nullptr}, // may equal one of the six
+        {SuperStar, "7", nullptr},  // or the Jolly
     };
     for (const auto& c : cases) {
         DrawFields f = good;
-        c.spoil(f);
+        std::string* target[] = {&f.date, &f.concorso, &f.numbers[5], &f.jolly, &f.superStar};
+        if (c.field != None) target[c.field]->assign(c.value);
         DrawRecord r;
         const auto message = BuildDrawFromFields(f, r);
         if (c.message) {
@@ -82,4 +81,4 @@ TEST(DrawPicker, ListsYearsAndDaysAndFindsTheRecord) {
     EXPECT_EQ(FormatDrawDateShort(Draw(7, 3, 2026)), "7/3/2026");
 }
 
-}  // namespace
+} // namespace

@@ -1,5 +1,7 @@
 #include "archive/archive_maintenance.h"
 
+#include "draw_builder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,15 +11,7 @@ namespace {
 
 DrawRecord Draw(int d, int m, int y, std::array<std::uint8_t, 6> numbers = {1, 2, 3, 4, 5, 6}, int jolly = 7,
                 int superStar = 8) {
-    DrawRecord r;
-    r.day = static_cast<std::uint8_t>(d);
-    r.month = static_cast<std::uint8_t>(m);
-    r.year = static_cast<std::int16_t>(y);
-    r.numbers = numbers;
-    r.jolly = static_cast<std::uint8_t>(jolly);
-    r.superStar = static_cast<std::uint8_t>(superStar);
-    r.concorso = 4;
-    return r;
+    return MakeDraw(d, m, y, numbers, jolly, superStar, 4);
 }
 
 TEST(ArchiveExport, WritesDayMonthYearWithoutLeadingZeros) {

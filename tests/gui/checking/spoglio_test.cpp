@@ -4,6 +4,7 @@
 #include "core/Globali.h"
 #include "core/settings_store.h"
 
+#include "draw_builder.h"
 #include "fake_clock.h"
 #include "fake_gui_services.h"
 #include "recording_messages.h"
@@ -19,15 +20,7 @@
 namespace {
 
 DrawRecord Draw(int d, int m, int y, std::array<std::uint8_t, 6> numbers, int jolly, int superStar) {
-    DrawRecord r;
-    r.day = static_cast<std::uint8_t>(d);
-    r.month = static_cast<std::uint8_t>(m);
-    r.year = static_cast<std::int16_t>(y);
-    r.numbers = numbers;
-    r.jolly = static_cast<std::uint8_t>(jolly);
-    r.superStar = static_cast<std::uint8_t>(superStar);
-    r.concorso = 10;
-    return r;
+    return MakeDraw(d, m, y, numbers, jolly, superStar, 10);
 }
 
 struct Fixture {

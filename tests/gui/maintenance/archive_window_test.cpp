@@ -5,6 +5,7 @@
 #include "core/Globali.h"
 #include "core/settings_store.h"
 
+#include "draw_builder.h"
 #include "fake_clock.h"
 #include "fake_gui_services.h"
 #include "recording_messages.h"
@@ -21,15 +22,7 @@
 namespace {
 
 DrawRecord Draw(int d, int m, int y, int concorso) {
-    DrawRecord r;
-    r.day = static_cast<std::uint8_t>(d);
-    r.month = static_cast<std::uint8_t>(m);
-    r.year = static_cast<std::int16_t>(y);
-    r.numbers = {3, 17, 29, 44, 58, static_cast<std::uint8_t>(60 + d)};
-    r.jolly = 1;
-    r.superStar = 2;
-    r.concorso = static_cast<std::uint16_t>(concorso);
-    return r;
+    return MakeDraw(d, m, y, {3, 17, 29, 44, 58, static_cast<std::uint8_t>(60 + d)}, 1, 2, concorso);
 }
 
 struct Fixture {
@@ -50,7 +43,7 @@ struct Fixture {
     FakeGuiServices fake;
 };
 
-}  // namespace
+} // namespace
 
 class ArchiveWindowTest : public QObject {
     Q_OBJECT
@@ -64,26 +57,27 @@ private slots:
         QCOMPARE(grid->model()->headerData(2, Qt::Horizontal).toString(), QString("    Colonna vincente"));
         QCOMPARE(grid->model()->index(0, 0).data().toString(), QString("01/03/2026"));
         QCOMPARE(grid->model()->index(0, 2).data().toString(), QString("     3 17 29 44 58 61"));
-        QCOMPARE(w.selectedRecord(), 5);  // the last draw is selected on opening
+        QCOMPARE(w.selectedRecord(), 5); // the last draw is selected on opening
         grid->clearSelection();
         QTest::mouseClick(w.findChild<QPushButton*>("BitBtn8"), Qt::LeftButton);
         QCOMPARE(f.messages.last().text, std::string("Selezionare la colonna da modificare."));
-        QVERIFY(!w.findChild<QPushButton*>("BitBtn10")->isEnabled());  // no update without a server hook
+        QVERIFY(!w.findChild<QPushButton*>("BitBtn10")->isEnabled()); // no update without a server hook
     }
 
     void importFromTextAddsAndReplacesAndListsBadLines() {
         Fixture f;
         const QString file = f.write("estrazioni.txt", "2/3/2026\t1 2 3 4 5 6\t7\t8\r\n"
-                                                        "2026-03-07\t6\t10 20 30 40 50 60\t70\t0\n"
-                                                        "non una estrazione\r\n");
+                                                       "2026-03-07\t6\t10 20 30 40 50 60\t70\t0\n"
+                                                       "non una estrazione\r\n");
         f.fake.fileDialogs.answerNext(file);
         TAggioManuale w(f.g, f.fake.services, {});
         QTest::mouseClick(w.findChild<QPushButton*>("BitBtn11"), Qt::LeftButton);
         QCOMPARE(f.g.archive.count(), 6);
         QCOMPARE(f.g.archive.record(2).numbers[0], std::uint8_t{1});
-        QCOMPARE(f.messages.last().text,
-                 std::string("Estrazioni nuove: 1\rEstrazioni sostituite: 1\rRighe non valide (ignorate): 3"));
-        QVERIFY(QFile::exists(f.dir.filePath("Sestavia.dbs")));  // the archive was saved
+        QCOMPARE(
+            f.messages.last().text,
+            std::string("Estrazioni nuove: 1\rEstrazioni sostituite: 1\rRighe non valide (ignorate): 3"));
+        QVERIFY(QFile::exists(f.dir.filePath("Sestavia.dbs"))); // the archive was saved
         QCOMPARE(w.findChild<QTableView*>("cov")->model()->rowCount(), 6);
     }
 
@@ -162,8 +156,8 @@ private slots:
     void notificationSettingsAreStored() {
         Fixture f;
         TImpoNotifiche w(f.g, f.fake.services);
-        QVERIFY(w.findChild<QCheckBox*>("CheckBox3")->isChecked());   // Tuesday
-        QVERIFY(!w.findChild<QCheckBox*>("CheckBox2")->isChecked());  // Monday
+        QVERIFY(w.findChild<QCheckBox*>("CheckBox3")->isChecked());  // Tuesday
+        QVERIFY(!w.findChild<QCheckBox*>("CheckBox2")->isChecked()); // Monday
         w.findChild<QCheckBox*>("CheckBox2")->setChecked(true);
         w.findChild<QCheckBox*>("CheckBox8")->setChecked(true);
         w.findChild<QCheckBox*>("CheckBox1")->setChecked(false);
