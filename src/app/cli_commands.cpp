@@ -21,6 +21,7 @@ int RunAggiorna(std::span<const std::string_view> args);    // cli_aggiorna.cpp
 int RunInfo(std::span<const std::string_view> args);    // cli_sistema.cpp
 int RunEsporta(std::span<const std::string_view> args); // cli_sistema.cpp
 int RunImporta(std::span<const std::string_view> args); // cli_sistema.cpp
+int RunSpoglioCommand(std::span<const std::string_view> args); // cli_spoglio.cpp
 
 const std::vector<CliCommand>& CliCommands() {
     // Each subsystem adds its subcommands here, one line each.
@@ -32,6 +33,8 @@ const std::vector<CliCommand>& CliCommands() {
          RunImporta},
         {"statistiche", "[--archivio FILE.dbs] [--escludi-jolly-ritardi 0|1] [--estrazioni N] [...]",
          "ritardi, frequenze e probabilità dei numeri, delle cifre e del SuperStar", RunStatistiche},
+        {"spoglio", "sistema.sxv --colonna \"n1 ... n6\" --jolly J",
+         "spoglio delle colonne di un sistema con una colonna vincente", RunSpoglioCommand},
         {"archivio", "FILE.dbs", "elenca le estrazioni di un archivio storico", RunArchivio},
         {"aggiorna", "[--server URL] [--archivio FILE.dbs]", "aggiorna l'archivio storico da Internet", RunAggiorna},
         {"sviluppo", "--pronostico \"1 2 ...\" [--fisse \"...\"] [--considera-fisse] --uscita FILE",
