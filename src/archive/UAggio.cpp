@@ -100,7 +100,9 @@ void TAggio::speedbutton1Click() {
     setButtonsEnabled(false);
     // The proxy is read again on every update: the settings may have changed meanwhile.
     http_->setProxy(ProxyFromSettings(g_.settings));
-    http_->setReadTimeout(0);
+    // A server that stops sending would otherwise freeze the window for good, with its buttons
+    // disabled and no way to cancel.
+    http_->setReadTimeout(kUpdateReadTimeoutMs);
     http_->setMaxBytes(static_cast<qint64>(kMaxUpdateAnswerBytes));
     UpdateSessionRequest request;
     request.server = WindowSettingText(g_.settingsStore(), kUpdateServerSettingKey, kDefaultUpdateServer,

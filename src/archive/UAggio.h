@@ -18,6 +18,8 @@ namespace Ui {
 class TAggio;
 }
 
+inline constexpr int kUpdateReadTimeoutMs = 60000;
+
 // "Aggiorna da Internet": downloads the new draws from the update server into the archive.
 class TAggio final : public QDialog {
     Q_OBJECT

@@ -272,12 +272,13 @@ UpdateSessionResult RunUpdateSession(const UpdateSessionRequest& request, DrawAr
         listAddress = a.address;
         break;
     case UpdateAnswerKind::NewVersion:
-        if (!a.message.empty() && !a.address.empty()) {
+        // An update that could not be downloaded is not offered at all.
+        if (!a.message.empty() && IsWebAddress(a.address)) {
             const MessageAnswer ok =
                 messages.show({"CAROVELA SUPERENALOTTO", a.message, MessageIcon::Information,
                                MessageButtons::OkCancel, MessageAnswer::Ok});
             if (ok == MessageAnswer::Ok) {
-                if (IsWebAddress(a.address)) host.runProgramUpdate(a.address);
+                host.runProgramUpdate(a.address);
                 host.setProgress(0);
                 return result;
             }

@@ -270,13 +270,18 @@ TEST_F(UpdateSession, AddressesThatAreNotWebAddressesAreIgnored) {
     EXPECT_TRUE(host.opened.empty());
     EXPECT_EQ(http.requested.size(), 1u);
 
-    answerA("nnnjavascript:alert(1)nnnNuova versione");
-    messages.answerNext(MessageAnswer::Ok);
+    // A new version that cannot be downloaded is not offered; the list still comes.
+    messages.shown.clear();
+    answerA("nnnjavascript:alert(1)nnnddd" + kList + "dddNuova versione");
+    http.answers[kList] = kTwoNewDraws;
     run();
     EXPECT_TRUE(host.programUpdates.empty());
+    EXPECT_EQ(texts(),
+              std::vector<std::string>{
+                  "Aggiornamento avvenuto con successo.\rNumero di nuove estrazioni del Superenalotto: 2"});
 
     answerA(kList);
-    http.answers[kList] = kTwoNewDraws + "url file:///etc/passwd\r\nrtf ftp://h/m.rtf\r\n";
+    http.answers[kList] = "url file:///etc/passwd\r\nrtf ftp://h/m.rtf\r\n";
     run();
     EXPECT_TRUE(host.opened.empty());
     EXPECT_TRUE(host.rtfShown.empty());
