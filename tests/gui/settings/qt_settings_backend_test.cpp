@@ -35,7 +35,8 @@ private slots:
         GlobalSettings saved;
         saved.costoColonnaNew = 2.5;
         saved.costoColonnaSS = 0.1 + 0.2; // not exact in binary: must come back bit for bit
-        saved.proxyPassword = "pàss;=\"x\"";
+        saved.proxyPassword = "pàss, ;=\"x\" @ByteArray(1)";
+        saved.proxyServer = "@Variant(x)"; // must stay text, not become a stored object
         saved.calibration[kCalDpOri][7] = 12.345;
         saved.msTipoBloccaggio = 1;
         saved.ipPrMax = 33.25;
@@ -50,6 +51,7 @@ private slots:
         QCOMPARE(loaded.costoColonnaNew, 2.5);
         QCOMPARE(std::memcmp(&loaded.costoColonnaSS, &saved.costoColonnaSS, sizeof(double)), 0);
         QCOMPARE(loaded.proxyPassword, saved.proxyPassword);
+        QCOMPARE(loaded.proxyServer, saved.proxyServer);
         QCOMPARE(loaded.calibration, saved.calibration);
         QCOMPARE(loaded.msTipoBloccaggio, std::uint8_t{1});
         QCOMPARE(loaded.ipPrMax, 33.25);
