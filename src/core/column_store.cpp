@@ -1,7 +1,7 @@
 #include "core/column_store.h"
 
-#include <cstdlib>
 #include <algorithm>
+#include <cstdlib>
 
 ColumnStore::~ColumnStore() {
     std::free(items_);
@@ -12,6 +12,14 @@ bool ColumnStore::tryResize(std::int64_t slots) {
     if (slots > std::numeric_limits<std::int32_t>::max()) return false;
     const auto bytes = static_cast<std::size_t>(slots) * sizeof(Column);
     if (bytes > allocationLimit_) return false;
+    if (!items_) {
+        // calloc hands out pages the system zeroes when first touched: the first block costs nothing
+        // until it is filled.
+        items_ = static_cast<Column*>(std::calloc(static_cast<std::size_t>(slots), sizeof(Column)));
+        if (!items_) return false;
+        capacity_ = static_cast<std::int32_t>(slots);
+        return true;
+    }
     // Column is trivially copyable, so realloc keeps the columns without a copy when it can.
     auto* grown = static_cast<Column*>(std::realloc(items_, bytes));
     if (!grown) return false;
@@ -22,7 +30,9 @@ bool ColumnStore::tryResize(std::int64_t slots) {
 }
 
 bool GrowStore(ColumnStore& store, MessageService& messages) {
-    std::int64_t increment = store.capacity() >= 1 ? store.capacity() / 2 : ColumnStore::kFirstIncrement;
+    // Half the capacity, but never nothing: a store of one slot must still be able to grow.
+    std::int64_t increment = store.capacity() >= 1 ? std::max<std::int64_t>(1, store.capacity() / 2)
+                                                   : ColumnStore::kFirstIncrement;
     while (increment >= 1) {
         if (store.tryResize(store.capacity() + increment)) return true;
         increment /= 4;

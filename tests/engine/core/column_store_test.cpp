@@ -60,6 +60,15 @@ TEST(GrowStore, FirstGrowthUnderPressureQuartersTheFirstBlock) {
     EXPECT_EQ(store.capacity(), 1'398'101);
 }
 
+TEST(GrowStore, AStoreOfOneSlotStillGrows) {
+    RecordingMessages messages;
+    ColumnStore store;
+    ASSERT_TRUE(store.tryResize(1));
+    ASSERT_TRUE(GrowStore(store, messages));
+    EXPECT_EQ(store.capacity(), 2);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST(GrowStore, FailsWithTheMessageOnlyWhenNotOneSlotFits) {
     RecordingMessages messages;
     ColumnStore store;
