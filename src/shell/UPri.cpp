@@ -309,7 +309,8 @@ void TPri::ShowFixed() {
 
 bool TPri::fixedFieldKey(int, QKeyEvent* event) {
     const QString text = event->text();
-    if (text.isEmpty()) return false; // keys that type nothing (arrows, shifts) are not typing
+    // Keys that type nothing (arrows, shifts) and the focus keys are not typing.
+    if (text.isEmpty() || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return false;
     g_.system.modified = true;
     const QChar c = text.at(0);
     const bool printable = c.isPrint();
