@@ -3,8 +3,8 @@
 #include "core/version.h"
 #include "platform/qt_settings_backend.h"
 #include "platform/single_instance.h"
-#include "shell/UColonneFile.h"
 #include "shell/UPri.h"
+#include "shell/UPriComandi.h"
 #include "ui/gui_services.h"
 #include "ui/qt_help_service.h"
 #include "ui/qt_message_service.h"
@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     GuiServices services{messages, fileDialogs, printerSetup, shell, help};
 
     TPri window(globali, services);
-    RegisterColumnFileCommands(window, globali, services);
+    RegisterProgramCommands(window, globali, services);
     window.move(10, 10);
     window.showMaximized();
     return app.exec();

@@ -2,11 +2,9 @@
 
 // Texts that several windows of the program show.
 
-inline constexpr const char* kMainCaption = "CAROVELA SUPERENALOTTO";
+#include "core/system_file.h"  // the save question (kSaveQuestionText) lives with the system file
 
-// Asked before a modified system is replaced or the program closes (Yes / No / Cancel).
-inline constexpr const char* kSaveQuestionText =
-    "Il sistema attuale non è stato salvato!\rSalvare il sistema sul disco ?";
+inline constexpr const char* kMainCaption = "CAROVELA SUPERENALOTTO";
 
 inline constexpr const char* kHomePageAddress = "https://www.carovela-superenalotto.it/";
 inline constexpr const char* kAboutTitle = "Informazioni su CAROVELA SUPERENALOTTO";

@@ -75,11 +75,7 @@ void TRiduzionePronostico::showEvent(QShowEvent* event) {
 }
 
 void TRiduzionePronostico::FormActivate() {
-    int index = 1;
-    {
-        SettingsKey key(g_.settingsStore());
-        if (key.isOpen()) index = g_.settingsStore().readInteger(kind_.setting).value_or(1);
-    }
+    int index = WindowSettingInteger(g_.settingsStore(), kind_.setting, 1, SettingAccess::Read);
     // A value from outside the list would leave the combo without a score.
     if (index < 0 || index >= ComboBox1->count()) index = 1;
     ComboBox1->setCurrentIndex(index);
@@ -145,8 +141,7 @@ void TRiduzionePronostico::reject() {
 
 void TRiduzionePronostico::done(int result) {
     if (controls_->refusesClose()) return;
-    SettingsKey key(g_.settingsStore());
-    if (key.isOpen()) g_.settingsStore().writeInteger(kind_.setting, ComboBox1->currentIndex());
+    WindowSettingInteger(g_.settingsStore(), kind_.setting, ComboBox1->currentIndex(), SettingAccess::Write);
     QDialog::done(result);
 }
 
@@ -155,7 +150,6 @@ void TRiduzionePronostico::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    SettingsKey key(g_.settingsStore());
-    if (key.isOpen()) g_.settingsStore().writeInteger(kind_.setting, ComboBox1->currentIndex());
+    WindowSettingInteger(g_.settingsStore(), kind_.setting, ComboBox1->currentIndex(), SettingAccess::Write);
     QDialog::closeEvent(event);
 }

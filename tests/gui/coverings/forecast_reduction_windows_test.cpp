@@ -201,7 +201,7 @@ private slots:
         Fixture f;
         {
             SettingsKey key(f.g.settingsStore());
-            f.g.settingsStore().writeInteger("RidGaraPro", 3);
+            f.g.settingsStore().writeInteger("IDE_RidGaraPro", 3);
         }
         TRidGaranzia w(f.g, f.fake.services);
         w.show();
@@ -209,8 +209,8 @@ private slots:
         Child<QComboBox>(w, "ComboBox1")->setCurrentIndex(0);
         Child<QPushButton>(w, "BitBtn4")->click();
         SettingsKey key(f.g.settingsStore());
-        QCOMPARE(f.g.settingsStore().readInteger("RidGaraPro").value_or(-1), 0);
-        QVERIFY(!f.g.settingsStore().readInteger("RidOrtog"));
+        QCOMPARE(f.g.settingsStore().readInteger("IDE_RidGaraPro").value_or(-1), 0);
+        QVERIFY(!f.g.settingsStore().readInteger("IDE_RidOrtog"));
     }
 };
 
