@@ -1,21 +1,12 @@
 #include "checking/draw_check.h"
 
+#include "silent_host.h"
+
 #include <benchmark/benchmark.h>
 
 #include <random>
 
 namespace {
-
-class IdleHost final : public OperationHost {
-public:
-    std::int64_t nowMs() override { return 0; }
-    void processMessages() override {}
-    bool stopRequested() override { return false; }
-    void clearStopRequest() override {}
-    bool confirmStop() override { return false; }
-    void showProgress(std::int64_t) override {}
-    void showStatus(const std::string&) override {}
-};
 
 // Ten million random columns of 1..90 checked against one draw.
 void BM_CheckTenMillionColumns(benchmark::State& state) {
@@ -36,7 +27,7 @@ void BM_CheckTenMillionColumns(benchmark::State& state) {
     store.count = n;
     const WinningColumn winning{Column{{3, 17, 29, 44, 58, 81}}, 66};
     CheckResultList result;
-    IdleHost host;
+    SilentHost host;
     for (auto _ : state) {
         CheckColumns(store, winning, result, host);
         benchmark::DoNotOptimize(result.counters);

@@ -1,27 +1,14 @@
 // The covering searches of the forecast on empty lists, as "Avvia" runs them without a table.
 #include "reductions/mathematical/forecast_covering.h"
 
+#include "silent_host.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <memory>
 
 namespace {
-
-class QuietHost final : public OperationHost {
-public:
-    std::int64_t nowMs() override {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-    void processMessages() override {}
-    bool stopRequested() override { return false; }
-    void clearStopRequest() override {}
-    bool confirmStop() override { return false; }
-    void showProgress(std::int64_t) override {}
-    void showStatus(const std::string&) override {}
-};
 
 class NoMessages final : public MessageService {
 public:
@@ -36,7 +23,7 @@ void RunSearch(benchmark::State& state, bool orthogonal) {
     auto bitmap = CoverageBitmap::tryCreate();
     auto pool = std::make_unique<CandidatePool>();
     NoMessages messages;
-    QuietHost host;
+    SilentHost host;
     std::int32_t columns = 0;
     // The store's first growth (32 MiB cleared) is not the search's cost: it is made once.
     ColumnStore store;

@@ -4,6 +4,8 @@
 #include "shell/column_import.h"
 #include "shell/column_sort.h"
 
+#include "silent_host.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -16,18 +18,6 @@ namespace {
 class SilentMessages final : public MessageService {
 public:
     MessageAnswer show(const Message& m) override { return m.defaultAnswer; }
-};
-
-class QuietHost final : public OperationHost {
-public:
-    std::int64_t nowMs() override { return clock.nowMs(); }
-    void processMessages() override {}
-    bool stopRequested() override { return false; }
-    void clearStopRequest() override {}
-    bool confirmStop() override { return false; }
-    void showProgress(std::int64_t) override {}
-    void showStatus(const std::string&) override {}
-    SteadyClock clock;
 };
 
 constexpr std::int32_t kColumns = 10'000'000;
@@ -85,7 +75,7 @@ void BM_SortShuffled10M(benchmark::State& state) {
     ColumnStore& store = f.g.system.columns;
     FillLexicographic(store, kColumns);
     std::mt19937 rng(1);
-    QuietHost host;
+    SilentHost host;
     for (auto _ : state) {
         state.PauseTiming();
         std::shuffle(store.items(), store.items() + store.count, rng);
@@ -104,7 +94,7 @@ void BM_ImportDuplicateCheck(benchmark::State& state) {
     FillLexicographic(store, listed + candidates);
     std::mt19937 rng(2);
     std::shuffle(store.items(), store.items() + listed + candidates, rng);
-    QuietHost host;
+    SilentHost host;
     std::vector<Column> saved(store.items() + listed, store.items() + listed + candidates);
     for (auto _ : state) {
         state.PauseTiming();

@@ -1,6 +1,7 @@
 // sestavia-cli riduzione: the orthogonal or guarantee reduction of a forecast, as the two windows
 // run it (immediate table when one fits, covering search otherwise), written to a text file.
 #include "app/cli_commands.h"
+#include "app/cli_support.h"
 
 #include "core/Globali.h"
 #include "core/column_text.h"
@@ -15,34 +16,6 @@
 #include <string>
 
 namespace {
-
-// Messages on the terminal. Questions are answered No: nothing here opens a web page.
-class TerminalMessages final : public MessageService {
-public:
-    MessageAnswer show(const Message& message) override {
-        std::string text = message.text;
-        for (char& ch : text)
-            if (ch == '\r') ch = '\n';
-        std::fprintf(stderr, "%s: %s\n", message.title.c_str(), text.c_str());
-        return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
-    }
-};
-
-// Nobody presses a stop button on the command line.
-class TerminalHost final : public OperationHost {
-public:
-    explicit TerminalHost(Clock& clock) : clock_(clock) {}
-    std::int64_t nowMs() override { return clock_.nowMs(); }
-    void processMessages() override {}
-    bool stopRequested() override { return false; }
-    void clearStopRequest() override {}
-    bool confirmStop() override { return false; }
-    void showProgress(std::int64_t) override {}
-    void showStatus(const std::string&) override {}
-
-private:
-    Clock& clock_;
-};
 
 struct Options {
     std::optional<CoveringKind> kind;
@@ -135,7 +108,7 @@ int RunRiduzione(std::span<const std::string_view> args) {
     Options o;
     if (const char* problem = ParseOptions(args, o)) return Usage(problem);
 
-    TerminalMessages messages;
+    TerminalMessages messages(true); // never open a web page from the terminal
     SteadyClock clock;
     Globali g(messages, clock);
     unsigned long long k = 0, seed = 0;

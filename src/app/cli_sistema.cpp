@@ -1,6 +1,7 @@
 // sestavia-cli info, esporta, importa: a system file read, its columns written to text, text
 // columns added to a system file.
 #include "app/cli_commands.h"
+#include "app/cli_support.h"
 
 #include "core/Globali.h"
 #include "core/number_format.h"
@@ -14,35 +15,6 @@
 #include <system_error>
 
 namespace {
-
-// The program's messages on the terminal; questions take their default answer, so an import
-// inserts what it found.
-class TerminalMessages final : public MessageService {
-public:
-    MessageAnswer show(const Message& message) override {
-        std::string text = message.text;
-        for (char& ch : text)
-            if (ch == '\r') ch = '\n';
-        std::fprintf(stderr, "%s: %s\n", message.title.c_str(), text.c_str());
-        return message.defaultAnswer;
-    }
-};
-
-// Nobody presses a stop button on the terminal.
-class TerminalHost final : public OperationHost {
-public:
-    explicit TerminalHost(Clock& clock) : clock_(clock) {}
-    std::int64_t nowMs() override { return clock_.nowMs(); }
-    void processMessages() override {}
-    bool stopRequested() override { return false; }
-    void clearStopRequest() override {}
-    bool confirmStop() override { return false; }
-    void showProgress(std::int64_t) override {}
-    void showStatus(const std::string&) override {}
-
-private:
-    Clock& clock_;
-};
 
 struct Session {
     TerminalMessages messages;

@@ -9,16 +9,23 @@
 #include <cstdio>
 #include <string>
 
-// Messages go to stderr with '\r' as a line break; questions take their default answer.
+// Messages go to stderr with '\r' as a line break. Questions take their default answer, or No
+// where a Yes would reach outside the terminal (a web page to open).
 class TerminalMessages final : public MessageService {
 public:
+    explicit TerminalMessages(bool answerNo = false) : answerNo_(answerNo) {}
+
     MessageAnswer show(const Message& message) override {
         std::string text = message.text;
         for (char& ch : text)
             if (ch == '\r') ch = '\n';
         std::fprintf(stderr, "%s: %s\n", message.title.c_str(), text.c_str());
-        return message.defaultAnswer;
+        if (!answerNo_) return message.defaultAnswer;
+        return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
+
+private:
+    bool answerNo_;
 };
 
 class TerminalHost final : public OperationHost {

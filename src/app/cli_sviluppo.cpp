@@ -1,5 +1,6 @@
 // sestavia-cli sviluppo: the integral development of a forecast written to a text file of columns.
 #include "app/cli_commands.h"
+#include "app/cli_support.h"
 
 #include "core/Globali.h"
 #include "core/column_text.h"
@@ -14,18 +15,6 @@
 #include <string>
 
 namespace {
-
-// The program's messages on the terminal; questions take their default answer.
-class TerminalMessages final : public MessageService {
-public:
-    MessageAnswer show(const Message& message) override {
-        std::string text = message.text;
-        for (char& ch : text)
-            if (ch == '\r') ch = '\n';
-        std::fprintf(stderr, "%s: %s\n", message.title.c_str(), text.c_str());
-        return message.defaultAnswer;
-    }
-};
 
 struct Options {
     std::optional<std::string> forecast;
