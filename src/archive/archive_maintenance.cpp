@@ -16,23 +16,8 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-std::vector<std::string_view> Split(std::string_view text, char sep) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const auto at = text.find(sep, start);
-        parts.push_back(
-            text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
-        if (at == std::string_view::npos) return parts;
-        start = at + 1;
-    }
-}
-
 bool ToInt(std::string_view text, int lo, int hi, int& value) {
-    text = Trim(text);
-    if (text.empty()) return false;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc{} && end == text.data() + text.size() && value >= lo && value <= hi;
+    return ParseDrawField(Trim(text), lo, hi, value);
 }
 
 std::chrono::sys_days ToDays(CivilDate d) {
@@ -81,7 +66,7 @@ bool ParseDrawImportLine(std::string_view line, DrawRecord& record) {
         record = shipped;
         return true;
     }
-    const auto fields = Split(Trim(line), '\t');
+    const auto fields = SplitDrawFields(Trim(line), '\t');
     if (fields.size() != 4) return false;
     DrawDate date;
     if (!parseDrawDate(Trim(fields[0]), date)) return false;
@@ -89,7 +74,7 @@ bool ParseDrawImportLine(std::string_view line, DrawRecord& record) {
     r.day = static_cast<std::uint8_t>(date.day);
     r.month = static_cast<std::uint8_t>(date.month);
     r.year = static_cast<std::int16_t>(date.year);
-    const auto numbers = Split(Trim(fields[1]), ' ');
+    const auto numbers = SplitDrawFields(Trim(fields[1]), ' ');
     if (numbers.size() != 6) return false;
     for (std::size_t i = 0; i < 6; ++i) {
         int n;

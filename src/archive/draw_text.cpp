@@ -4,9 +4,7 @@
 #include <fstream>
 #include <vector>
 
-namespace {
-
-std::vector<std::string_view> Split(std::string_view text, char sep) {
+std::vector<std::string_view> SplitDrawFields(std::string_view text, char sep) {
     std::vector<std::string_view> parts;
     std::size_t start = 0;
     for (;;) {
@@ -18,30 +16,29 @@ std::vector<std::string_view> Split(std::string_view text, char sep) {
     }
 }
 
-bool ToInt(std::string_view text, int lo, int hi, int& value) {
+bool ParseDrawField(std::string_view text, int lo, int hi, int& value) {
     if (text.empty()) return false;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc{} && end == text.data() + text.size() && value >= lo && value <= hi;
 }
 
-} // namespace
-
 bool ParseDrawTsvLine(std::string_view line, DrawRecord& record) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const auto fields = Split(line, '\t');
+    const auto fields = SplitDrawFields(line, '\t');
     if (fields.size() != 5) return false;
-    const auto date = Split(fields[0], '-');
+    const auto date = SplitDrawFields(fields[0], '-');
     int year, month, day, concorso, jolly, superStar;
-    if (date.size() != 3 || !ToInt(date[0], 1800, 2100, year) || !ToInt(date[1], 1, 12, month) ||
-        !ToInt(date[2], 1, 31, day) || !ToInt(fields[1], 0, 65535, concorso) ||
-        !ToInt(fields[3], 1, 90, jolly) || !ToInt(fields[4], 0, 90, superStar))
+    if (date.size() != 3 || !ParseDrawField(date[0], 1800, 2100, year) ||
+        !ParseDrawField(date[1], 1, 12, month) || !ParseDrawField(date[2], 1, 31, day) ||
+        !ParseDrawField(fields[1], 0, 65535, concorso) || !ParseDrawField(fields[3], 1, 90, jolly) ||
+        !ParseDrawField(fields[4], 0, 90, superStar))
         return false;
-    const auto numbers = Split(fields[2], ' ');
+    const auto numbers = SplitDrawFields(fields[2], ' ');
     if (numbers.size() != 6) return false;
     DrawRecord r;
     for (std::size_t i = 0; i < 6; ++i) {
         int n;
-        if (!ToInt(numbers[i], 1, 90, n)) return false;
+        if (!ParseDrawField(numbers[i], 1, 90, n)) return false;
         r.numbers[i] = static_cast<std::uint8_t>(n);
     }
     r.day = static_cast<std::uint8_t>(day);
