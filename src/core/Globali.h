@@ -30,7 +30,7 @@ struct Globali {
     FixedFlags fixedFlags; // scratch for "Considera fisse"
     GlobalSettings settings;
     Directories dirs;
-    SettingsBlocks blocks; // the reduction windows' settings carried by the system file
+    SettingsBlocks blocks;  // the reduction windows' settings carried by the system file
     DrawArchive archive;    // the historical archive of draws
     StatisticsArrays stats; // derived from the archive; recomputeStatistics refreshes it
 

@@ -181,10 +181,10 @@ void TPri::buildSummary(QWidget* host) {
 void TPri::buildMenu() {
     MainMenu1 = menuBar();
     MainMenu1->setObjectName("MainMenu1");
-    for (const CommandMenu& spec : CommandMenus()) {
-        QMenu* menu = MainMenu1->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
-        addItems(menu, spec.items);
+    for (const CommandMenu& menuEntry : CommandMenus()) {
+        QMenu* menu = MainMenu1->addMenu(menuEntry.caption);
+        menu->setObjectName(menuEntry.name);
+        addItems(menu, menuEntry.items);
     }
 }
 

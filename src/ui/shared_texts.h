@@ -2,7 +2,7 @@
 
 // Texts that several windows of the program show.
 
-#include "core/system_file.h"  // the save question (kSaveQuestionText) lives with the system file
+#include "core/system_file.h" // the save question (kSaveQuestionText) lives with the system file
 
 inline constexpr const char* kMainCaption = "CAROVELA SUPERENALOTTO";
 

@@ -15,7 +15,7 @@ namespace {
 
 struct Fixture {
     Fixture() : g(messages, clock), fake(messages) {
-        qputenv("HOME", home.path().toUtf8());  // no documents folder: new systems go to AppDir
+        qputenv("HOME", home.path().toUtf8()); // no documents folder: new systems go to AppDir
         g.dirs.appDir = dir.path().toStdString() + "/";
         g.dirs.sharedDataDir = g.dirs.appDir;
     }
@@ -23,7 +23,8 @@ struct Fixture {
     void develop(int numbers) {
         auto& s = g.system.columns;
         s.tryResize(numbers);
-        for (int p = 1; p <= numbers; ++p) s.at(++s.count) = Column{{1, 2, 3, 4, 5, static_cast<Number>(5 + p)}};
+        for (int p = 1; p <= numbers; ++p)
+            s.at(++s.count) = Column{{1, 2, 3, 4, 5, static_cast<Number>(5 + p)}};
         g.system.modified = true;
     }
     QTemporaryDir home, dir;
@@ -33,7 +34,7 @@ struct Fixture {
     FakeGuiServices fake;
 };
 
-}  // namespace
+} // namespace
 
 class ProgramCommandsTest : public QObject {
     Q_OBJECT
