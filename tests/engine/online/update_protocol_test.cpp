@@ -1,5 +1,7 @@
 #include "archive/update_protocol.h"
 
+#include "draw_builder.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,14 +9,7 @@
 namespace {
 
 DrawRecord Draw(int day, int month, int year) {
-    DrawRecord r;
-    r.day = static_cast<std::uint8_t>(day);
-    r.month = static_cast<std::uint8_t>(month);
-    r.year = static_cast<std::int16_t>(year);
-    r.numbers = {1, 2, 3, 4, 5, 6};
-    r.jolly = 7;
-    r.superStar = 8;
-    return r;
+    return MakeDraw(day, month, year, {1, 2, 3, 4, 5, 6}, 7, 8, 0);
 }
 
 TEST(UpdateRequest, QueryCarriesTheDateOfTheLastDraw) {

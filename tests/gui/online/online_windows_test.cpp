@@ -7,6 +7,7 @@
 #include "online/Uperrtf.h"
 #include "online/rtf_reader.h"
 
+#include "draw_builder.h"
 #include "fake_clock.h"
 #include "fake_gui_services.h"
 #include "recording_messages.h"
@@ -26,14 +27,7 @@
 namespace {
 
 DrawRecord Draw(int day, int month, int year) {
-    DrawRecord r;
-    r.day = static_cast<std::uint8_t>(day);
-    r.month = static_cast<std::uint8_t>(month);
-    r.year = static_cast<std::int16_t>(year);
-    r.numbers = {1, 2, 3, 4, 5, 6};
-    r.jolly = 7;
-    r.superStar = 8;
-    return r;
+    return MakeDraw(day, month, year, {1, 2, 3, 4, 5, 6}, 7, 8, 0);
 }
 
 struct Fixture {
