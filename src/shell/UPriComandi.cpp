@@ -16,6 +16,7 @@
 #include "shell/UColonneFile.h"
 #include "shell/UPri.h"
 #include "shell/UPriSistema.h"
+#include "shell/column_editing.h"
 #include "ui/gui_services.h"
 
 #include <QTimer>
@@ -37,6 +38,8 @@ void RegisterProgramCommands(TPri& window, Globali& g, GuiServices& services) {
     auto* picker = new TDaiNumEstra(g.archive, &window);
     const auto internetUpdate = [&window, &g, &services] { RunAggio(g, services, &window); };
 
+    window.registerCommand("Eliminatuttelecolonne1Click", [&g] { DeleteAllColumns(g); });
+    window.registerCommand("Annullaultimaoperazione1Click", [&g] { RestoreUndoSnapshot(g); });
     window.registerCommand("Riduzioneortogonaledelpronostico1Click",
                            [&window, &g, &services] { RunRidOrtogonale(g, services, &window); });
     window.registerCommand("Riduzionedelpronosticoagaranzia1Click",

@@ -80,6 +80,22 @@ private slots:
         QCOMPARE(f.item(w, "ria1")->toolTip(), b);
     }
 
+    void deleteAllThenUndoFromTheMenu() {
+        Fixture f;
+        f.g.undo.allocate();
+        TPri w(f.g, f.fake.services);
+        RegisterProgramCommands(w, f.g, f.fake.services);
+        w.runCommand("Annullaultimaoperazione1");
+        QCOMPARE(f.messages.last().text, std::string("Non ci sono colonne da ripristinare!"));
+        f.develop(3);
+        f.messages.answerNext(MessageAnswer::Yes);
+        w.runCommand("Eliminatuttelecolonne2");
+        QCOMPARE(f.g.system.columns.count, 0);
+        f.messages.answerNext(MessageAnswer::Yes);
+        w.runCommand("Annullaultimaoperazione1");
+        QCOMPARE(f.g.system.columns.count, 3);
+    }
+
     void openAnswersTheSaveQuestionFirst() {
         Fixture f;
         TPri w(f.g, f.fake.services);
