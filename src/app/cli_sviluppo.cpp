@@ -4,11 +4,13 @@
 
 #include "core/Globali.h"
 #include "core/column_text.h"
+#include "core/system_file.h"
 #include "shell/column_export.h"
 #include "shell/fixed_numbers_rules.h"
 #include "shell/integral_development.h"
 #include "shell/long_operation.h"
 
+#include <cctype>
 #include <cstdio>
 #include <optional>
 #include <sstream>
@@ -66,6 +68,13 @@ bool FixedFields(const std::string& text, FixedFieldTexts& fields) {
     return true;
 }
 
+bool IsSystemFileName(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string suffix = path.substr(path.size() - 4);
+    for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return suffix == ".sxv";
+}
+
 } // namespace
 
 int RunSviluppo(std::span<const std::string_view> args) {
@@ -75,6 +84,7 @@ int RunSviluppo(std::span<const std::string_view> args) {
     TerminalMessages messages;
     SteadyClock clock;
     Globali g(messages, clock);
+    NewSystem(g, {}); // a system of its own, with the built-in defaults, in case it is saved
 
     if (ParseNumberList(*options.forecast, g.system.forecast.flags) == 0) {
         messages.warning("Il pronostico indicato non è valido: servono numeri distinti da 1 a 90.");
@@ -95,7 +105,14 @@ int RunSviluppo(std::span<const std::string_view> args) {
     if (outcome == OperationOutcome::NothingAdded) messages.warning(kNothingAddedText);
     if (outcome != OperationOutcome::Completed) return 1;
 
-    if (ExportColumnsToText(g.system.columns, *options.output, host) != ExportOutcome::Completed) {
+    if (IsSystemFileName(*options.output)) {
+        // A system file keeps the forecast and the fixed numbers with the columns.
+        g.system.currentPath = *options.output;
+        if (!SaveSystem(g)) {
+            messages.error(kSaveFailedText);
+            return 1;
+        }
+    } else if (ExportColumnsToText(g.system.columns, *options.output, host) != ExportOutcome::Completed) {
         messages.error(kExportFailedText);
         return 1;
     }
