@@ -8,7 +8,7 @@
 
 // The services every window uses for what leaves the window: modal messages, file dialogs,
 // printer set-up, shell open, help. main wires the real ones; GUI tests install replacements
-// (tests/support/fake_gui_services.h).
+// (tests/gui/support/fake_gui_services.h).
 struct GuiServices {
     MessageService& messages;
     FileDialogService& fileDialogs;
