@@ -1,5 +1,6 @@
 #include "shell/UPriComandi.h"
 
+#include "analysis_pages/UPagineAnalisi.h"
 #include "archive/UAggio.h"
 #include "archive/UAggioManuale.h"
 #include "archive/UImpoCalcoloFrequenze.h"
@@ -33,6 +34,7 @@ template <typename Window> void OpenModal(Globali& g, GuiServices& services, QWi
 void RegisterProgramCommands(TPri& window, Globali& g, GuiServices& services) {
     new SystemFileCommands(window, g, services);
     RegisterColumnFileCommands(window, g, services);
+    RegisterAnalysisPages(window, g, services);
 
     // One draw picker for the whole run, so it reopens where the user left it.
     auto* picker = new TDaiNumEstra(g.archive, &window);

@@ -15,6 +15,8 @@ struct Globali;
 // The quantity dialogs: minimum 1, maximum set by the command. The "most probable" dialog lowers a
 // value above the maximum to the maximum; the random one refuses it.
 enum class QuantityLimit { LowerToMaximum, RefuseAboveMaximum };
+// Whether a quantity dialog adds numbers to the forecast or takes them out.
+enum class ForecastChange { Add, Remove };
 
 std::string QuantityRefusalText(int minimum, int maximum);
 // The accepted quantity, or nullopt when the text is not a whole number in range.
