@@ -11,6 +11,7 @@
 #include "checking/UDaiNumEstra.h"
 #include "checking/USpoglio.h"
 #include "core/Globali.h"
+#include "editing/UComandiColonne.h"
 #include "online/UImpoConn.h"
 #include "reductions/mathematical/URidGaranzia.h"
 #include "reductions/mathematical/URidOrtogonale.h"
@@ -42,6 +43,7 @@ void RegisterProgramCommands(TPri& window, Globali& g, GuiServices& services) {
 
     window.registerCommand("Eliminatuttelecolonne1Click", [&g] { DeleteAllColumns(g); });
     window.registerCommand("Annullaultimaoperazione1Click", [&g] { RestoreUndoSnapshot(g); });
+    RegisterColumnEditingCommands(window, g, services);
     window.registerCommand("Riduzioneortogonaledelpronostico1Click",
                            [&window, &g, &services] { RunRidOrtogonale(g, services, &window); });
     window.registerCommand("Riduzionedelpronosticoagaranzia1Click",
