@@ -1,0 +1,149 @@
+#!/usr/bin/env python3
+"""Writes the two Steiner systems with blocks of six that the covering tables start from, and the
+coverings of nearby forecast sizes derived from them:
+
+  S(3,6,22): the 77 octads of the extended binary Golay code through two fixed coordinates, with
+             those two removed;
+  S(3,6,26): the 130 images of the subline PG(1,5) in PG(1,25) under z -> (az+b)/(cz+d).
+
+Each is checked (every triple in exactly one block) before it is written. A covering of v - 1 points
+comes from one of v by moving the last point, in the blocks holding it, to a point the block lacks;
+the optimiser then starts from it (--inizio) and tries to drop columns. A covering of more points
+starts from the design alone: the optimiser completes it greedily.
+
+Usage: designs.py <output folder>
+"""
+import itertools
+import os
+import sys
+
+
+def golay_octads():
+    # Cyclic [23,12] Golay code from g(x) = x^11 + x^10 + x^6 + x^5 + x^4 + x^2 + 1, extended by
+    # a parity bit: the 759 words of weight 8 are the blocks of S(5,8,24).
+    g = [1, 0, 1, 0, 1, 1, 1, 0, 0, 0, 1, 1]  # coefficients of x^0 .. x^11
+    rows = []
+    for shift in range(12):
+        word = 0
+        for i, c in enumerate(g):
+            if c:
+                word |= 1 << (i + shift)
+        rows.append(word)
+    octads = []
+    for combo in range(1 << 12):
+        word = 0
+        for i in range(12):
+            if combo >> i & 1:
+                word ^= rows[i]
+        if bin(word).count('1') % 2:
+            word |= 1 << 23
+        if bin(word).count('1') == 8:
+            octads.append(word)
+    assert len(octads) == 759, len(octads)
+    return octads
+
+
+def steiner_22():
+    blocks = []
+    fixed = (1 << 22) | (1 << 23)
+    for word in golay_octads():
+        if word & fixed == fixed:
+            blocks.append(tuple(i + 1 for i in range(22) if word >> i & 1))
+    return sorted(blocks)
+
+
+class GF25:
+    # a + b*s with s^2 = 2 over GF(5) (2 is not a square mod 5)
+    @staticmethod
+    def mul(x, y):
+        a, b = x
+        c, d = y
+        return ((a * c + 2 * b * d) % 5, (a * d + b * c) % 5)
+
+    @staticmethod
+    def add(x, y):
+        return ((x[0] + y[0]) % 5, (x[1] + y[1]) % 5)
+
+    @staticmethod
+    def inverse(x):
+        for a in range(5):
+            for b in range(5):
+                if GF25.mul(x, (a, b)) == (1, 0):
+                    return (a, b)
+        raise ZeroDivisionError
+
+
+def steiner_26():
+    elements = [(a, b) for a in range(5) for b in range(5)]
+    infinity = 'inf'
+    points = elements + [infinity]
+    index = {p: i + 1 for i, p in enumerate(points)}
+    base = [(a, 0) for a in range(5)] + [infinity]
+    zero = (0, 0)
+
+    def image(m, z):
+        a, b, c, d = m
+        if z == infinity:
+            return infinity if c == zero else GF25.mul(a, GF25.inverse(c))
+        num = GF25.add(GF25.mul(a, z), b)
+        den = GF25.add(GF25.mul(c, z), d)
+        if den == zero:
+            return infinity
+        return GF25.mul(num, GF25.inverse(den))
+
+    blocks = set()
+    for a, b, c, d in itertools.product(elements, repeat=4):
+        det = GF25.add(GF25.mul(a, d), GF25.mul((4 * b[0] % 5, 4 * b[1] % 5), c))
+        if det == zero:
+            continue
+        blocks.add(tuple(sorted(index[image((a, b, c, d), z)] for z in base)))
+    return sorted(blocks)
+
+
+def check_steiner(blocks, v):
+    seen = set()
+    for block in blocks:
+        assert len(set(block)) == 6 and all(1 <= n <= v for n in block), block
+        for triple in itertools.combinations(block, 3):
+            assert triple not in seen, triple
+            seen.add(triple)
+    assert len(seen) == v * (v - 1) * (v - 2) // 6
+
+
+def drop_last_point(blocks, v):
+    # The blocks holding v get, instead, a point they lack: chosen to spread the replacements.
+    use = {n: 0 for n in range(1, v)}
+    result = set()
+    for block in blocks:
+        if v in block:
+            rest = [n for n in block if n != v]
+            free = [n for n in range(1, v) if n not in rest]
+            n = min(free, key=lambda x: (use[x], x))
+            use[n] += 1
+            block = tuple(sorted(rest + [n]))
+        result.add(block)
+    return sorted(result)
+
+
+def write(folder, name, blocks):
+    with open(os.path.join(folder, name), 'w') as out:
+        for block in blocks:
+            out.write(' '.join(str(n) for n in block) + '\n')
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    folder = sys.argv[1]
+    os.makedirs(folder, exist_ok=True)
+    for v, blocks in ((22, steiner_22()), (26, steiner_26())):
+        check_steiner(blocks, v)
+        write(folder, 'steiner_v%d.txt' % v, blocks)
+        smaller = blocks
+        for w in range(v - 1, v - 4, -1):
+            smaller = drop_last_point(smaller, w + 1)
+            write(folder, 'steiner_v%d_from_v%d.txt' % (w, v), smaller)
+
+
+if __name__ == '__main__':
+    main()
