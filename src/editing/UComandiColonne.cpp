@@ -2,6 +2,7 @@
 
 #include "editing/UEliminaGiocate.h"
 #include "editing/UInserisciModificaColonne.h"
+#include "editing/UVisuaDistri.h"
 #include "shell/UPri.h"
 #include "ui/column_strip.h"
 
@@ -18,4 +19,6 @@ void RegisterColumnEditingCommands(TPri& window, Globali& g, GuiServices& servic
         const bool selected = s.state == ColumnSelection::Selected;
         RunEliminaColonne(g, services, &window, selected ? s.low() : 0, selected ? s.high() : 0);
     });
+    window.registerCommand("Visualizzadistribuzionedeinumeri1Click",
+                           [&window, &g, &services] { RunVisuaDistri(g, services, &window); });
 }
