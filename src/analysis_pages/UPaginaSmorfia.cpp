@@ -19,6 +19,7 @@ TPaginaSmorfia::TPaginaSmorfia(Globali& globali, QWidget* parent)
     sgsmo->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
     sgsmo->setColumnWidth(0, sgsmo->fontMetrics().horizontalAdvance("Numero") + 30);
     sgsmo->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    sgsmo->verticalHeader()->setDefaultSectionSize(sgsmo->fontMetrics().height() + 8);
     EmptyGrid();
     connect(smo, &QLineEdit::textChanged, this, &TPaginaSmorfia::smoChange);
     connect(smo, &QLineEdit::returnPressed, this, [this] {
