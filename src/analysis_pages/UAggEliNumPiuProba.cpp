@@ -61,9 +61,12 @@ void RunAggEliNumPiuProba(Globali& globali, GuiServices& services, ForecastChang
     if (maximum <= 0) return;
     TAggEliNumPiuProba dialog(globali, services, change, maximum, parent);
     dialog.exec();
-    // "Impostazioni" may have changed how the probabilities are computed, even when cancelled.
-    recomputeStatistics(globali);
-    if (dialog.tag() != 1) return;
+    if (dialog.tag() != 1) {
+        // "Impostazioni" may have changed how the probabilities are computed.
+        recomputeStatistics(globali);
+        return;
+    }
+    // Both commands recompute the probabilities before choosing the numbers.
     if (change == ForecastChange::Add)
         AddMostProbableNumbers(globali, dialog.quantity());
     else
