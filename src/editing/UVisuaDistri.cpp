@@ -2,12 +2,14 @@
 
 #include "core/Globali.h"
 #include "shell/long_operation.h"
+#include "ui/bar_chart.h"
 #include "ui/gui_services.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressBar>
@@ -15,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -47,99 +48,12 @@ private:
 
 } // namespace
 
-TDistriChart::TDistriChart(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-}
-
-void TDistriChart::setBars(const QStringList& labels, const std::vector<double>& values) {
-    labels_ = labels;
-    values_ = values;
-    values_.resize(static_cast<std::size_t>(labels_.size()), 0.0);
-    update();
-}
-
-void TDistriChart::setBarColors(const std::vector<QColor>& colors) {
-    colors_ = colors;
-    update();
-}
-
-void TDistriChart::setAxisTitle(const QString& title) {
-    axisTitle_ = title;
-    update();
-}
-
-double TDistriChart::value(int index) const {
-    return index >= 0 && index < count() ? values_[static_cast<std::size_t>(index)] : 0.0;
-}
-
-QColor TDistriChart::barColor(int index) const {
-    return index >= 0 && static_cast<std::size_t>(index) < colors_.size()
-               ? colors_[static_cast<std::size_t>(index)]
-               : QColor(Qt::gray);
-}
-
-void TDistriChart::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    QFont font = p.font();
-    font.setPixelSize(10);
-    p.setFont(font);
-    const QFontMetrics fm(font);
-    const int valueRoom = fm.horizontalAdvance("0000000") + 4;
-    const QRect plot =
-        rect().adjusted(fm.height() + 34, valueRoom + 6, -8, -(fm.horizontalAdvance("00") + 10));
-    if (plot.width() < 10 || plot.height() < 10 || labels_.isEmpty()) return;
-
-    // The axis title, along the left side.
-    p.save();
-    p.translate(4 + fm.ascent(), plot.center().y());
-    p.rotate(-90);
-    p.drawText(QRect(-plot.height() / 2, -fm.ascent(), plot.height(), fm.height()), Qt::AlignCenter,
-               axisTitle_);
-    p.restore();
-
-    const double top = std::max(1.0, *std::max_element(values_.begin(), values_.end()));
-    p.setPen(QColor(0xC0, 0xC0, 0xC0));
-    for (int i = 0; i <= 4; ++i) {
-        const int y = plot.bottom() - static_cast<int>(std::lround(plot.height() * i / 4.0));
-        p.drawLine(plot.left(), y, plot.right(), y);
-        p.setPen(Qt::black);
-        p.drawText(QRect(plot.left() - 32, y - fm.height() / 2, 28, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(std::lround(top * i / 4.0)));
-        p.setPen(QColor(0xC0, 0xC0, 0xC0));
-    }
-    p.setPen(Qt::black);
-    p.drawLine(plot.bottomLeft(), plot.bottomRight());
-    p.drawLine(plot.bottomLeft(), plot.topLeft());
-
-    const double slot = static_cast<double>(plot.width()) / count();
-    for (int i = 0; i < count(); ++i) {
-        const double v = value(i);
-        const int x = plot.left() + static_cast<int>(std::lround(i * slot));
-        const int w = std::max(1, static_cast<int>(std::lround(slot)) - 2);
-        const int h = static_cast<int>(std::lround(plot.height() * v / top));
-        p.fillRect(QRect(x + 1, plot.bottom() - h, w, h), barColor(i));
-        // The value and the label stand upright so that 90 of them fit side by side.
-        for (const auto& [text, baseline] :
-             {std::pair{QString::number(std::llround(v)), plot.bottom() - h - 3},
-              std::pair{labels_[i], plot.bottom() + 4 + fm.horizontalAdvance(labels_[i])}}) {
-            p.save();
-            p.translate(x + 1 + w / 2 + fm.ascent() / 2, baseline);
-            p.rotate(-90);
-            p.drawText(0, 0, text);
-            p.restore();
-        }
-    }
-}
-
 TVisuaDistri::TVisuaDistri(Globali& globali, GuiServices& services, QWidget* parent)
     : QDialog(parent), g_(globali), services_(services) {
     setObjectName("TVisuaDistri");
     setWindowTitle(QStringLiteral("Distribuzione dei numeri nelle colonne"));
     auto* layout = new QVBoxLayout(this);
-    Chart5 = new TDistriChart(this);
+    Chart5 = new BarChart(this);
     Chart5->setObjectName("Chart5");
     layout->addWidget(Chart5, 1);
 
@@ -170,6 +84,7 @@ TVisuaDistri::TVisuaDistri(Globali& globali, GuiServices& services, QWidget* par
     }
     layout->addWidget(Panel2);
     Panel2->hide();
+    resize(1360, 540); // wide enough for the 90 bars of most lists without scrolling
 
     QStringList labels;
     std::vector<QColor> colours;
@@ -180,6 +95,9 @@ TVisuaDistri::TVisuaDistri(Globali& globali, GuiServices& services, QWidget* par
     Chart5->setBars(labels, std::vector<double>(kMaxNumber, 0.0));
     Chart5->setBarColors(colours);
     Chart5->setAxisTitle(QStringLiteral("Nº di presenze"));
+    Chart5->setValueTextsShown(true);
+    Chart5->setMinimumSize(640, 300);
+    fitValueTexts();
 
     connect(Stop, &QPushButton::clicked, this, [this] {
         if (Tag == kCounting) Tag = kStopRequested;
@@ -212,9 +130,22 @@ void TVisuaDistri::Timer1Timer() {
 }
 
 void TVisuaDistri::showCounts() {
-    std::vector<double> values(counts_.begin(), counts_.end());
-    Chart5->setBars(Chart5->labels(), values);
+    BarSeries bars = Chart5->series().front();
+    bars.values.assign(counts_.begin(), counts_.end());
+    Chart5->setData(Chart5->labels(), {bars});
+    fitValueTexts();
     Chart5->repaint();
+}
+
+void TVisuaDistri::fitValueTexts() {
+    // Every bar keeps room for the widest count above it; when the 90 no longer fit side by side
+    // the chart scrolls instead of letting the counts run into each other.
+    const std::int64_t highest = *std::max_element(counts_.begin(), counts_.end());
+    QFont small = Chart5->font();
+    small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1.5)); // the chart's value texts
+    const int text =
+        QFontMetrics(small).horizontalAdvance(QString::number(std::max<std::int64_t>(highest, 10)));
+    Chart5->setMinimumGroupWidth(text + 1);
 }
 
 void TVisuaDistri::BitBtn1Click() {

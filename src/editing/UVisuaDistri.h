@@ -2,49 +2,16 @@
 
 #include "editing/number_distribution.h"
 
-#include <QColor>
 #include <QDialog>
-#include <QStringList>
 #include <QTimer>
 
-#include <vector>
-
+class BarChart;
 class QCloseEvent;
 class QFrame;
 class QProgressBar;
 class QPushButton;
 struct Globali;
 struct GuiServices;
-
-// The bars of the distribution window: one per number, its value written above it, the axis
-// title along the left side.
-class TDistriChart : public QWidget {
-    Q_OBJECT
-public:
-    explicit TDistriChart(QWidget* parent = nullptr);
-
-    void setBars(const QStringList& labels, const std::vector<double>& values);
-    void setBarColors(const std::vector<QColor>& colors);
-    void setAxisTitle(const QString& title);
-
-    int count() const { return static_cast<int>(labels_.size()); }
-    const QStringList& labels() const { return labels_; }
-    double value(int index) const;
-    QColor barColor(int index) const;
-    QString axisTitle() const { return axisTitle_; }
-
-    QSize sizeHint() const override { return {960, 420}; }
-    QSize minimumSizeHint() const override { return {640, 300}; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QStringList labels_;
-    std::vector<double> values_;
-    std::vector<QColor> colors_;
-    QString axisTitle_;
-};
 
 // How often each number occurs in the final columns. The count starts shortly after the window
 // opens and can be stopped; the window closes only once it has ended.
@@ -62,7 +29,7 @@ public:
     const DistributionCounts& counts() const { return counts_; }
 
     int Tag = 0;
-    TDistriChart* Chart5;
+    BarChart* Chart5;
     QProgressBar* g1;
     QPushButton* Stop;
     QFrame* Panel2;
@@ -79,6 +46,7 @@ protected:
 
 private:
     void showCounts();
+    void fitValueTexts();
     void BitBtn1Click();
 
     Globali& g_;

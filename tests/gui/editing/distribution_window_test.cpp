@@ -2,6 +2,7 @@
 #include "editing/UComandiColonne.h"
 #include "editing/UVisuaDistri.h"
 #include "shell/UPri.h"
+#include "ui/bar_chart.h"
 
 #include "fake_clock.h"
 #include "fake_gui_services.h"
@@ -59,15 +60,16 @@ private slots:
         QCOMPARE(w.Chart5->labels().front(), QString("1"));
         QCOMPARE(w.Chart5->labels().back(), QString("90"));
         QCOMPARE(w.Chart5->axisTitle(), QString("Nº di presenze"));
-        QCOMPARE(w.Chart5->barColor(10), QColor(0x00, 0x80, 0x00)); // 11, in the forecast
-        QCOMPARE(w.Chart5->barColor(9), QColor(0xFF, 0x00, 0x00));
+        QVERIFY(w.Chart5->valueTextsShown());
+        QCOMPARE(w.Chart5->series().front().barColors[10], QColor(0x00, 0x80, 0x00)); // 11, in the forecast
+        QCOMPARE(w.Chart5->series().front().barColors[9], QColor(0xFF, 0x00, 0x00));
         QVERIFY(!w.Panel2->isVisible());
         QCOMPARE(w.Stop->text(), QString("Interrompi"));
         QVERIFY(!w.close()); // not before the count has ended
         QVERIFY(w.isVisible());
 
         QTRY_COMPARE(w.Tag, int(TVisuaDistri::kFinished));
-        for (int n = 1; n <= 90; ++n) QCOMPARE(w.Chart5->value(n - 1), n >= 11 && n <= 20 ? 126.0 : 0.0);
+        for (int n = 1; n <= 90; ++n) QCOMPARE(w.Chart5->value(0, n - 1), n >= 11 && n <= 20 ? 126.0 : 0.0);
         QCOMPARE(w.g1->maximum(), 210);
         QVERIFY(!w.Stop->isVisible());
         QVERIFY(!w.g1->isVisible());
@@ -96,9 +98,9 @@ private slots:
                  QString("Sei sicuro di voler interrompere l'elaborazione?"));
         QVERIFY(f.messages.last().buttons == MessageButtons::YesNo);
         QCOMPARE(w.Tag, int(TVisuaDistri::kFinished));
-        const double counted = w.Chart5->value(0);
+        const double counted = w.Chart5->value(0, 0);
         QVERIFY(counted > 0 && counted < 20'000);
-        QCOMPARE(w.Chart5->value(5), counted);
+        QCOMPARE(w.Chart5->value(0, 5), counted);
         QVERIFY(w.Panel2->isVisible());
     }
 
