@@ -7,9 +7,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QProgressBar>
@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -34,7 +33,7 @@ public:
     void processMessages() override { QApplication::processEvents(); }
     bool stopRequested() override { return window_.Tag == TVisuaDistri::kStopRequested; }
     void clearStopRequest() override { window_.Tag = TVisuaDistri::kCounting; }
-    bool confirmStop() override { return messages_.askYesNo(kConfirmStopText); }
+    bool confirmStop() override { return AskConfirmStop(messages_); }
     void showProgress(std::int64_t done) override {
         window_.g1->setValue(static_cast<int>(std::clamp<std::int64_t>(done, 0, window_.g1->maximum())));
     }
