@@ -6,6 +6,7 @@
 #include "ui_UInserisciModificaColonne.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
@@ -29,6 +30,8 @@ TInserisciModificaColonne::TInserisciModificaColonne(GuiServices& services, QWid
     OKBtn = ui_->OKBtn;
     CancelBtn = ui_->CancelBtn;
     Button1 = ui_->Button1;
+    // Columns written by FormatColumn line up only in a fixed-width font.
+    Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     connect(OKBtn, &QPushButton::clicked, this, &TInserisciModificaColonne::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TInserisciModificaColonne::CancelBtnClick);
     connect(Button1, &QPushButton::clicked, this, &TInserisciModificaColonne::Button1Click);
