@@ -19,6 +19,7 @@
 #include "shell/UPri.h"
 #include "shell/UPriSistema.h"
 #include "shell/column_editing.h"
+#include "statistics_view/UStatisticsViews.h"
 #include "ui/gui_services.h"
 
 #include <QTimer>
@@ -36,6 +37,7 @@ void RegisterProgramCommands(TPri& window, Globali& g, GuiServices& services) {
     new SystemFileCommands(window, g, services);
     RegisterColumnFileCommands(window, g, services);
     RegisterAnalysisPages(window, g, services);
+    RegisterStatisticsViews(window, g, services);
 
     // One draw picker for the whole run, so it reopens where the user left it.
     auto* picker = new TDaiNumEstra(g.archive, &window);
