@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kMargin = 6;
 constexpr int kLegendSwatch = 10;
+constexpr int kRestMilliseconds = 600;
 
 // A grid step of 1, 2 or 5 times a power of ten giving at most about six lines up to top.
 double NiceStep(double top) {
@@ -37,6 +38,12 @@ BarChart::BarChart(QWidget* parent) : QWidget(parent), scrollBar_(new QScrollBar
     scrollBar_->setObjectName("BarChartScrollBar");
     scrollBar_->hide();
     connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int value) { setFirstIndex(value); });
+    restTimer_.setSingleShot(true);
+    restTimer_.setInterval(kRestMilliseconds);
+    connect(&restTimer_, &QTimer::timeout, this, [this] {
+        resting_ = true;
+        update();
+    });
 }
 
 BarChart::~BarChart() = default;
@@ -90,7 +97,7 @@ void BarChart::setCaptionPinned(bool pinned) {
 }
 
 bool BarChart::captionShown() const {
-    return !caption_.isEmpty() && (hovered_ || captionPinned_);
+    return !caption_.isEmpty() && (resting_ || captionPinned_);
 }
 
 void BarChart::setMinimumGroupWidth(int pixels) {
@@ -206,14 +213,23 @@ void BarChart::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
 }
 
+void BarChart::mouseMoveEvent(QMouseEvent* event) {
+    if (resting_) {
+        resting_ = false;
+        update();
+    }
+    restTimer_.start();
+    QWidget::mouseMoveEvent(event);
+}
+
 void BarChart::enterEvent(QEnterEvent* event) {
-    hovered_ = true;
-    update();
+    restTimer_.start();
     QWidget::enterEvent(event);
 }
 
 void BarChart::leaveEvent(QEvent* event) {
-    hovered_ = false;
+    restTimer_.stop();
+    resting_ = false;
     update();
     QWidget::leaveEvent(event);
 }

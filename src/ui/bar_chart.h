@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -21,8 +22,8 @@ struct BarSeries {
 // A bar chart drawn with QPainter: a group of bars per label (one bar per series), the labels
 // under the horizontal axis, an optional value text above each bar and a title on the left axis.
 // When the labels do not fit at their minimum width the chart shows only some of them from
-// firstIndex() on, and its own scroll bar chooses the first one. While the pointer rests on the
-// chart a caption explains what it shows. A click says which label was hit.
+// firstIndex() on, and its own scroll bar chooses the first one. When the pointer rests on the
+// chart a caption explains what it shows, until the pointer moves again. A click says which label was hit.
 class BarChart : public QWidget {
     Q_OBJECT
 public:
@@ -78,6 +79,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -101,7 +103,8 @@ private:
     QString caption_;
     bool valueTextsShown_ = false;
     int valueDecimals_ = 0;
-    bool hovered_ = false;
+    bool resting_ = false; // the pointer has rested on the chart long enough for the caption
+    QTimer restTimer_;
     bool captionPinned_ = false;
     int minimumGroupWidth_ = 18;
     int first_ = 0;

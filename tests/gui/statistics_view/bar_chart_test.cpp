@@ -93,14 +93,26 @@ private slots:
         QCOMPARE(chart.value(7, 0), 0.0);
     }
 
-    void captionShowsWhilePinnedOrHovered() {
+    void captionShowsWhileThePointerRestsOrWhenPinned() {
         BarChart chart;
+        chart.resize(400, 200);
         chart.setBars(NumberLabels(10), Ramp(10));
-        QVERIFY(!chart.captionShown());
         chart.setCaption("Fare clic per ordinare i valori.");
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
         QVERIFY(!chart.captionShown());
-        chart.setCaptionPinned(true);
-        QVERIFY(chart.captionShown());
+        QTest::mouseMove(&chart, QPoint(200, 100));
+        QTRY_VERIFY(chart.captionShown());
+        QTest::mouseMove(&chart, QPoint(220, 100)); // moving again hides it until the next rest
+        QVERIFY(!chart.captionShown());
+        QTRY_VERIFY(chart.captionShown());
+        chart.setCaption({});
+        QVERIFY(!chart.captionShown());
+
+        BarChart pinned;
+        pinned.setCaption("Fare clic per ordinare i valori.");
+        pinned.setCaptionPinned(true);
+        QVERIFY(pinned.captionShown());
     }
 
     void pictures() {
