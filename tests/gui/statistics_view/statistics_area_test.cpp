@@ -214,6 +214,20 @@ private slots:
         QCOMPARE(f.g.settings.ifNumEstra, 20);
     }
 
+    void emptyArchiveShowsZeroBars() {
+        Fixture f(0);
+        for (int entry : {0, 1, 3, 5, 6, 10, 11}) {
+            f.area->selectEntry(entry);
+            for (int s = 0; s < f.chart(entry)->seriesCount(); ++s)
+                for (double v : Values(f.chart(entry), s)) QCOMPARE(v, 0.0);
+        }
+        QCOMPARE(f.g.settings.ifNumEstra, 100); // an empty archive leaves the chosen window alone
+        f.area->selectEntry(kProbabilityChart);
+        QCOMPARE(f.chart(2)->value(0, 0), 7.0); // 6/90 of each weight: 6,67
+        f.area->selectEntry(kDelayChart);
+        QVERIFY(!f.chart(0)->grab().isNull());
+    }
+
     void circleOpensModallyAndTheSelectorGoesBack() {
         Fixture f;
         f.area->selectEntry(kDigitDelayChart);
