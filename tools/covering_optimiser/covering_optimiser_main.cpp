@@ -17,11 +17,12 @@ namespace {
 void Usage() {
     std::cerr
         << "uso: sestavia-covering-optimiser orto|gara v t secondi seme thread file [obiettivo [pazienza]]\n"
-           "       [--inizio file]\n"
+           "       [--inizio file] [--estratti p]\n"
            "  orto: ogni t-insieme di 1..v in una colonna; gara: ogni sestina di 1..v con\n"
            "  almeno t numeri in comune con una colonna. Con obiettivo la ricerca si ferma\n"
            "  appena trova una copertura di non piu' di tante colonne; con pazienza dopo tanti\n"
-           "  secondi senza miglioramenti; con --inizio parte dalle colonne del file.\n";
+           "  secondi senza miglioramenti; con --inizio parte dalle colonne del file; con\n"
+           "  --estratti (solo gara) le estrazioni hanno p numeri invece di 6.\n";
 }
 
 bool ParseInt(const char* text, long min, long max, long& out) {
@@ -75,8 +76,20 @@ bool WriteColumns(const std::string& path, const std::vector<CoveringColumn>& co
 
 int main(int argc, char** argv) {
     std::string startFile;
-    if (argc > 2 && std::string(argv[argc - 2]) == "--inizio") {
-        startFile = argv[argc - 1];
+    long drawn = 6;
+    // Options come after the positional arguments, in any order.
+    while (argc > 2) {
+        const std::string option = argv[argc - 2];
+        if (option == "--inizio") {
+            startFile = argv[argc - 1];
+        } else if (option == "--estratti") {
+            if (!ParseInt(argv[argc - 1], 2, 6, drawn)) {
+                Usage();
+                return 2;
+            }
+        } else {
+            break;
+        }
         argc -= 2;
     }
     if (argc < 8 || argc > 10) {
@@ -103,6 +116,7 @@ int main(int argc, char** argv) {
     }
     request.v = static_cast<int>(v);
     request.t = static_cast<int>(t);
+    request.drawn = static_cast<int>(drawn);
     request.seconds = static_cast<double>(seconds);
     request.seed = static_cast<std::uint32_t>(seed);
     request.threads = static_cast<int>(threads);

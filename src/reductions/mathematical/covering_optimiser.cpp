@@ -27,8 +27,8 @@ constexpr std::uint32_t kRandomMovesPerMille = 300;
 // Moves during which a number put into a column by the breakout search stays there.
 constexpr std::uint64_t kTabuTenure = 3;
 
-int ItemSize(CoveringKind kind, int t) {
-    return kind == CoveringKind::Orthogonal ? t : 6;
+int ItemSize(const CoveringRequest& request) {
+    return request.kind == CoveringKind::Orthogonal ? request.t : request.drawn;
 }
 
 struct Shared {
@@ -42,7 +42,7 @@ struct Shared {
 class Search {
 public:
     Search(const CoveringRequest& request, std::uint32_t seed, Shared& shared)
-        : start_(StartMasks(request)), state_(request.v, request.t, ItemSize(request.kind, request.t)),
+        : start_(StartMasks(request)), state_(request.v, request.t, ItemSize(request)),
           rng_(seed), shared_(shared),
           full_(request.v == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << request.v) - 1),
           useBreakout_(request.kind == CoveringKind::Guarantee) {}
@@ -122,11 +122,17 @@ private:
             if (state_.coverCount(r) == 0) addGreedyBlock(state_.unrank(r));
     }
 
-    // A column holding the item: a guarantee item is a column by itself; an orthogonal one is
-    // completed number by number, each time with the number that covers most uncovered t-subsets
-    // (ties at random).
+    // A column holding the item: a guarantee item is a column by itself, completed at random when
+    // the draw is smaller than a column; an orthogonal one is completed number by number, each
+    // time with the number that covers most uncovered t-subsets (ties at random).
     void addGreedyBlock(std::uint64_t item) {
         std::uint64_t block = item;
+        if (state_.m() != state_.t()) {
+            while (CoveringState::popcount(block) < CoveringState::kBlockSize)
+                block |= std::uint64_t{1} << randomMember(full_ & ~block);
+            state_.addBlock(block);
+            return;
+        }
         std::vector<std::uint64_t>& partial = scratch_;
         while (CoveringState::popcount(block) < CoveringState::kBlockSize) {
             partial.clear();
@@ -341,7 +347,7 @@ CoveringColumn ToColumn(std::uint64_t mask) {
 
 CoveringResult OptimiseCovering(const CoveringRequest& request) {
     if (request.v < 7 || request.v > CoveringState::kMaxV || request.t < 2 || request.t > 5 ||
-        request.threads < 1)
+        request.drawn < request.t || request.drawn > 6 || request.threads < 1)
         throw std::invalid_argument("covering request out of range");
     const auto start = std::chrono::steady_clock::now();
     Shared shared;

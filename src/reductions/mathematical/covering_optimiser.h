@@ -17,6 +17,10 @@ struct CoveringRequest {
     CoveringKind kind = CoveringKind::Orthogonal;
     int v = 7;
     int t = 2;
+    // Guarantee only: how many numbers the draw has (every `drawn`-subset of 1..v must share at
+    // least t numbers with a column). Smaller draws make the parts of a lotto design built from
+    // two disjoint forecasts.
+    int drawn = 6;
     double seconds = 10.0;      // wall-clock budget of the whole run
     std::uint64_t maxMoves = 0; // moves per search, 0 for none: with one thread the result then
                                 // depends on the seed only
@@ -38,7 +42,7 @@ struct CoveringResult {
     std::uint32_t seed = 0;  // seed of the search that gave the columns
 };
 
-// Throws std::invalid_argument for v outside 7..64, t outside 2..5, threads < 1, a start column
+// Throws std::invalid_argument for v outside 7..64, t outside 2..5, drawn outside t..6, threads < 1, a start column
 // that is not six distinct numbers of 1..v, or an item space too large to count.
 CoveringResult OptimiseCovering(const CoveringRequest& request);
 

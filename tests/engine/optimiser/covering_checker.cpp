@@ -32,8 +32,8 @@ void Walk(int v, int m, int t, int next, std::vector<int>& subset,
 
 } // namespace
 
-long CountUncovered(const std::string& kind, int v, int t, const std::vector<Column>& columns) {
-    const int m = kind == "orto" ? t : 6;
+long CountUncovered(const std::string& kind, int v, int t, const std::vector<Column>& columns, int drawn) {
+    const int m = kind == "orto" ? t : drawn;
     std::vector<std::vector<bool>> members;
     for (const auto& c : columns) {
         std::vector<bool> in(static_cast<std::size_t>(v) + 1, false);

@@ -10,8 +10,9 @@ namespace checker {
 using Column = std::vector<int>;
 
 // Number of m-subsets of 1..v that share fewer than t numbers with every column; m = t for an
-// orthogonal table ("orto"), m = 6 for a guarantee table ("gara").
-long CountUncovered(const std::string& kind, int v, int t, const std::vector<Column>& columns);
+// orthogonal table ("orto"), m = drawn (6 unless a smaller draw is asked) for a guarantee table
+// ("gara").
+long CountUncovered(const std::string& kind, int v, int t, const std::vector<Column>& columns, int drawn = 6);
 
 // Reads a covering file: one column per line, blanks between numbers, '#' lines and blank lines
 // skipped. Fails (false, with a reason) on anything but six distinct numbers in 1..v per line.

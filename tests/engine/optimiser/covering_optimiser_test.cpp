@@ -127,6 +127,22 @@ TEST(CoveringOptimiser, StartsFromTheGivenColumns) {
     }
 }
 
+TEST(CoveringOptimiser, GuaranteesSmallerDraws) {
+    // Draws of fewer numbers than a column (the parts of a lotto design split over two disjoint
+    // forecasts): whatever the search reports must pass the plain walk over every such draw.
+    for (const auto& [v, t, drawn] : {std::tuple{10, 3, 4}, std::tuple{12, 3, 4}, std::tuple{11, 2, 3}}) {
+        auto request = Request(CoveringKind::Guarantee, v, t);
+        request.drawn = drawn;
+        request.maxMoves = 200'000;
+        const auto result = OptimiseCovering(request);
+        EXPECT_LE(static_cast<int>(result.columns.size()), result.greedySize);
+        EXPECT_EQ(checker::CountUncovered("gara", v, t, AsColumns(result), drawn), 0) << v << " " << t;
+    }
+    auto request = Request(CoveringKind::Guarantee, 10, 3);
+    request.drawn = 2;
+    EXPECT_THROW(OptimiseCovering(request), std::invalid_argument);
+}
+
 TEST(CoveringOptimiser, RefusesRequestsOutOfRange) {
     for (const auto& [v, t, threads] : {std::tuple{6, 2, 1}, std::tuple{65, 2, 1}, std::tuple{10, 1, 1},
                                         std::tuple{10, 6, 1}, std::tuple{10, 3, 0}}) {
