@@ -58,8 +58,14 @@ TPaginaAnalisiCombinazioni::TPaginaAnalisiCombinazioni(Globali& globali, GuiServ
     SpeedButton3->setIcon(BoardIcon());
     SpeedButton4->setIcon(ColumnIcon());
     Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9 ]*"), this));
-    ListView1->header()->setDefaultAlignment(Qt::AlignCenter);
-    ListView1->header()->setSectionResizeMode(QHeaderView::Stretch);
+    // The date keeps its width; the six counts share what is left.
+    QHeaderView* header = ListView1->header();
+    header->setDefaultAlignment(Qt::AlignCenter);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(header->fontMetrics().horizontalAdvance("0000") + 12);
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    ListView1->setColumnWidth(0, header->fontMetrics().horizontalAdvance("00/00/0000") + 14);
     connect(Edit1, &QLineEdit::textChanged, this, &TPaginaAnalisiCombinazioni::Edit1Change);
     connect(Edit1, &QLineEdit::returnPressed, this, [this] {
         if (BitBtn3->isEnabled()) BitBtn3Click();

@@ -78,11 +78,7 @@ private slots:
         QCOMPARE(RowTexts(*page.sgsmo), (QStringList{"    10|Gatto nero", "    3|La gatta", "    3|Il gatto",
                                                      "    20|Il gatto e la volpe"}));
 
-        // Look at it: SESTAVIA_GRAB_DIR names a folder for the picture.
-        const QImage picture = page.grab().toImage();
-        QVERIFY(!picture.isNull());
-        if (const QByteArray out = qgetenv("SESTAVIA_GRAB_DIR"); !out.isEmpty())
-            QVERIFY(picture.save(QDir(QString::fromLocal8Bit(out)).filePath("smorfia_gatto_3.png")));
+        saveGrab(page, "smorfia_gatto_3.png");
 
         page.smo->setText("CAFFÈ");
         QTest::mouseClick(page.BitBtn1, Qt::LeftButton);
@@ -109,6 +105,7 @@ private slots:
         g_->archive.appendUnchecked(MakeDraw(8, 3, 2008, {17, 22, 41, 60, 88, 90}, 5));
         g_->archive.appendUnchecked(MakeDraw(11, 3, 2008, {17, 22, 70, 71, 72, 73}, 5));
         TPaginaAnalisiCombinazioni page(*g_, fake_->services, [] { return std::optional<Column>(); });
+        page.resize(520, 260);
         page.show();
         QCOMPARE(page.ListView1->headerItem()->text(5), QString("Nº di 5+1"));
         QVERIFY(!page.BitBtn3->isEnabled());
@@ -127,6 +124,7 @@ private slots:
         QTreeWidgetItem* total = page.ListView1->topLevelItem(4);
         QCOMPARE(ItemTexts(*total), (QStringList{"TOTALE:", "1", "0", "0", "0", "1", "1"}));
         QCOMPARE(page.ListView1->currentItem(), total);
+        saveGrab(page, "combination_analysis.png");
     }
 
     void combinationRefusesInvalidNumbers() {
@@ -164,6 +162,14 @@ private slots:
     }
 
 private:
+    // To look at a page: SESTAVIA_GRAB_DIR names a folder for its picture.
+    static void saveGrab(QWidget& page, const char* name) {
+        const QImage picture = page.grab().toImage();
+        QVERIFY(!picture.isNull());
+        if (const QByteArray out = qgetenv("SESTAVIA_GRAB_DIR"); !out.isEmpty())
+            QVERIFY(picture.save(QDir(QString::fromLocal8Bit(out)).filePath(name)));
+    }
+
     std::filesystem::path smorfiaPath() const {
         return std::filesystem::path(g_->dirs.sharedDataDir) / kSmorfiaFileName;
     }

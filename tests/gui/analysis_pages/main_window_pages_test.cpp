@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <filesystem>
@@ -55,10 +56,7 @@ private slots:
         QCOMPARE(page->sgsmo->rowCount(), 3);
         QCOMPARE(page->sgsmo->item(0, 1)->text(), QString("Gatto nero"));
 
-        const QImage picture = w.grab().toImage();
-        QVERIFY(!picture.isNull());
-        if (const QByteArray out = qgetenv("SESTAVIA_GRAB_DIR"); !out.isEmpty())
-            QVERIFY(picture.save(QDir(QString::fromLocal8Bit(out)).filePath("main_window_smorfia.png")));
+        saveGrab(w, "main_window_smorfia.png");
 
         QVERIFY(area.SpeedButton1->isEnabled());
         QString opened;
@@ -105,9 +103,22 @@ private slots:
         QCOMPARE(w.columnStrip->selection().state, int(ColumnSelection::Selected));
         QTest::mouseClick(page->SpeedButton4, Qt::LeftButton);
         QCOMPARE(page->Edit1->text(), QString("7 18 29 40 51 62"));
+
+        StatisticsAreaOf(w, *g_, fake_->services).selectEntry(kCombinationAnalysis);
+        QTest::mouseClick(page->BitBtn3, Qt::LeftButton);
+        QCOMPARE(page->ListView1->topLevelItemCount(), 2); // no draws: the totals only
+        saveGrab(w, "main_window_combinations.png");
     }
 
 private:
+    // To look at the window: SESTAVIA_GRAB_DIR names a folder for its picture.
+    static void saveGrab(QWidget& window, const char* name) {
+        const QImage picture = window.grab().toImage();
+        QVERIFY(!picture.isNull());
+        if (const QByteArray out = qgetenv("SESTAVIA_GRAB_DIR"); !out.isEmpty())
+            QVERIFY(picture.save(QDir(QString::fromLocal8Bit(out)).filePath(name)));
+    }
+
     FakeClock clock_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<RecordingMessages> messages_;
