@@ -11,7 +11,13 @@ comes from one of v by moving the last point, in the blocks holding it, to a poi
 the optimiser then starts from it (--inizio) and tries to drop columns. A covering of more points
 starts from the design alone: the optimiser completes it greedily.
 
+A lotto design with guarantee 3 on v numbers also comes from two disjoint forecasts: of any six
+numbers drawn, at least three fall in the first n or at least four in the other v - n. So an
+(n,6,3) covering beside a design in which every four of the other numbers meet a column in three
+(the optimiser's --estratti 4) is a guarantee-3 table of v numbers.
+
 Usage: designs.py <output folder>
+       designs.py unisci <first covering> <n> <second covering> <output file>
 """
 import itertools
 import os
@@ -131,7 +137,20 @@ def write(folder, name, blocks):
             out.write(' '.join(str(n) for n in block) + '\n')
 
 
+def read(path):
+    with open(path) as f:
+        return [tuple(int(x) for x in line.split()) for line in f if line.strip() and not line.startswith('#')]
+
+
+def join(first, n, second):
+    # The second covering's numbers move past the first n.
+    return sorted(set(first) | {tuple(x + n for x in block) for block in second})
+
+
 def main():
+    if len(sys.argv) == 6 and sys.argv[1] == 'unisci':
+        write('.', sys.argv[5], join(read(sys.argv[2]), int(sys.argv[3]), read(sys.argv[4])))
+        return
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     folder = sys.argv[1]
