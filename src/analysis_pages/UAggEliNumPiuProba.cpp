@@ -7,48 +7,24 @@
 
 #include "ui_UAggEliNumPiuProba.h"
 
-#include <QRegularExpressionValidator>
+#include <QLabel>
+#include <QPushButton>
 
 TAggEliNumPiuProba::TAggEliNumPiuProba(Globali& globali, GuiServices& services, ForecastChange change,
                                        int maximum, QWidget* parent)
-    : QDialog(parent), g_(globali), services_(services), ui_(std::make_unique<Ui::TAggEliNumPiuProba>()),
-      maximum_(maximum) {
+    : TQuantityDialog(services, QuantityLimit::LowerToMaximum, maximum, parent), g_(globali),
+      ui_(std::make_unique<Ui::TAggEliNumPiuProba>()) {
     ui_->setupUi(this);
-    Label1 = ui_->Label1;
-    Edit1 = ui_->Edit1;
-    gobtn = ui_->gobtn;
-    BitBtn4 = ui_->BitBtn4;
+    bindControls(ui_->Label1, ui_->Edit1, ui_->gobtn, ui_->BitBtn4);
     Impostazioni = ui_->Impostazioni;
     if (change == ForecastChange::Remove) {
         setWindowTitle("Elimina numeri meno probabili");
         Label1->setText("Quatità di numeri da eliminare:");
     }
-    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this));
-    connect(gobtn, &QPushButton::clicked, this, &TAggEliNumPiuProba::gobtnClick);
-    connect(BitBtn4, &QPushButton::clicked, this, &QDialog::reject);
     connect(Impostazioni, &QPushButton::clicked, this, &TAggEliNumPiuProba::ImpostazioniClick);
 }
 
 TAggEliNumPiuProba::~TAggEliNumPiuProba() = default;
-
-void TAggEliNumPiuProba::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    Edit1->setText(QString::number(quantity_));
-    Edit1->selectAll();
-    Edit1->setFocus();
-}
-
-void TAggEliNumPiuProba::gobtnClick() {
-    const auto value = AcceptQuantity(services_.messages, Edit1->text().toStdString(), minimum(), maximum_,
-                                      QuantityLimit::LowerToMaximum);
-    if (!value) {
-        Edit1->setFocus();
-        return;
-    }
-    quantity_ = *value;
-    tag_ = 1;
-    accept();
-}
 
 void TAggEliNumPiuProba::ImpostazioniClick() {
     TImpoProbabilita settings(g_, services_, this);
