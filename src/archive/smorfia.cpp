@@ -2,6 +2,7 @@
 
 #include "archive/archive_file.h"
 #include "archive/replace_file.h"
+#include "core/cp1252.h"
 #include "core/directories.h"
 
 #include <algorithm>
@@ -10,47 +11,6 @@
 #include <iterator>
 
 namespace {
-
-// Windows-1252 0x80..0x9F; the five unassigned bytes keep their C1 code points so they survive
-// a round trip.
-constexpr std::array<char32_t, 32> kCp1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one code point at text[i] and advances i; a malformed byte reads as U+FFFD.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(text[i++]);
-    if (b < 0x80) return b;
-    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + static_cast<std::size_t>(extra) > text.size()) return 0xFFFD;
-    char32_t c = b & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        const auto cont = static_cast<unsigned char>(text[i]);
-        if ((cont & 0xC0) != 0x80) return 0xFFFD;
-        c = (c << 6) | (cont & 0x3F);
-        ++i;
-    }
-    return c;
-}
 
 char32_t UpperOf(char32_t c) {
     if (c >= 'a' && c <= 'z') return c - 32;
@@ -95,28 +55,11 @@ constexpr std::size_t kMaxTerms = 250;
 } // namespace
 
 std::string SmorfiaFromCp1252(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char32_t{b});
-    }
-    return out;
+    return Cp1252ToUtf8(bytes, UndefinedBytes::Keep);
 }
 
 std::string SmorfiaToCp1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t c = NextCodePoint(utf8, i);
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        const auto it = std::find(kCp1252High.begin(), kCp1252High.end(), c);
-        out += it == kCp1252High.end() ? '?' : static_cast<char>(0x80 + (it - kCp1252High.begin()));
-    }
-    return out;
+    return Utf8ToCp1252(utf8);
 }
 
 std::string SmorfiaUpper(std::string_view utf8) {

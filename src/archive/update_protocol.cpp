@@ -1,6 +1,6 @@
 #include "archive/update_protocol.h"
 
-#include "online/cp1252.h"
+#include "core/cp1252.h"
 
 #include <algorithm>
 #include <cstdio>

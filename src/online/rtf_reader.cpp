@@ -1,6 +1,6 @@
 #include "online/rtf_reader.h"
 
-#include "online/cp1252.h"
+#include "core/cp1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 // libFuzzer target for the RTF reader: any bytes must be read without a crash, a hang or an
 // out-of-bounds access, and the text produced must be valid UTF-8.
-#include "online/cp1252.h"
+#include "core/cp1252.h"
 #include "online/rtf_reader.h"
 
 #include <cstddef>

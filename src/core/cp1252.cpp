@@ -1,5 +1,6 @@
-#include "online/cp1252.h"
+#include "core/cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -11,11 +12,16 @@ constexpr std::array<char32_t, 32> kHighControls{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
 
+bool IsUndefined(unsigned char byte) {
+    return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+}
+
 } // namespace
 
-char32_t Cp1252CodePoint(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
-    return byte;
+char32_t Cp1252CodePoint(unsigned char byte, UndefinedBytes undefined) {
+    if (byte < 0x80 || byte > 0x9F) return byte;
+    if (IsUndefined(byte) && undefined == UndefinedBytes::Keep) return byte;
+    return kHighControls[byte - 0x80];
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -37,11 +43,44 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-std::string Cp1252ToUtf8(std::string_view text) {
+std::string Cp1252ToUtf8(std::string_view text, UndefinedBytes undefined) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) AppendUtf8(out, Cp1252CodePoint(static_cast<unsigned char>(c)));
+    for (char c : text) AppendUtf8(out, Cp1252CodePoint(static_cast<unsigned char>(c), undefined));
     return out;
+}
+
+std::string Utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = NextCodePoint(utf8, i);
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) ||
+            (c <= 0xFF && IsUndefined(static_cast<unsigned char>(c)))) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        const auto it = std::find(kHighControls.begin(), kHighControls.end(), c);
+        out += c == 0xFFFD || it == kHighControls.end()
+                   ? '?'
+                   : static_cast<char>(0x80 + (it - kHighControls.begin()));
+    }
+    return out;
+}
+
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(text[i++]);
+    if (b < 0x80) return b;
+    const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
+    if (extra < 0 || i + static_cast<std::size_t>(extra) > text.size()) return 0xFFFD;
+    char32_t c = b & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        const auto cont = static_cast<unsigned char>(text[i]);
+        if ((cont & 0xC0) != 0x80) return 0xFFFD;
+        c = (c << 6) | (cont & 0x3F);
+        ++i;
+    }
+    return c;
 }
 
 bool IsValidUtf8(std::string_view text) {
