@@ -61,7 +61,7 @@ def main():
                 os.replace(temporary, os.path.join(target, final))
                 rows[key] = (int(size), int(seed), int(float(seconds)), final)
     lines = ['# kind v t size seed seconds file',
-             '# seed 0 and 0 seconds: a design built by designs.py, kept without a search']
+             '# seed 0 and 0 seconds: built by designs.py (a Steiner system, or a split lotto design: parts/README.md)']
     for key in sorted(rows, key=lambda k: (k[0] != 'orto', k[2], k[1])):
         size, seed, seconds, name = rows[key]
         lines.append('%s %d %d %d %d %d %s' % (key + (size, seed, seconds, name)))
