@@ -6,6 +6,7 @@
 #include "draw_builder.h"
 #include "fake_clock.h"
 #include "fake_gui_services.h"
+#include "window_test_state.h"
 #include "recording_messages.h"
 
 #include <QDir>
@@ -45,13 +46,7 @@ QStringList ItemTexts(const QTreeWidgetItem& item) {
 class AnalysisPagesTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        messages_ = std::make_unique<RecordingMessages>();
-        fake_ = std::make_unique<FakeGuiServices>(*messages_);
-        g_ = std::make_unique<Globali>(*messages_, clock_);
-        g_->dirs.sharedDataDir = dir_->path().toStdString() + "/";
-    }
+    void init() { state_ = std::make_unique<WindowTestState>(); }
 
     void smorfiaSearchListsNumberAndStartMatchesFirst() {
         QVERIFY(WriteSmorfia(smorfiaPath(), {{3, "la gatta"},
@@ -61,7 +56,7 @@ private slots:
                                              {20, "il gatto e la volpe"},
                                              {33, "gli anni di cristo"},
                                              {42, "il caffè"}}));
-        TPaginaSmorfia page(*g_);
+        TPaginaSmorfia page(state_->g);
         page.resize(420, 260);
         page.show();
         QCOMPARE(page.smo->toolTip(), QString(" Inserire i termini o i numeri da ricercare "));
@@ -78,7 +73,7 @@ private slots:
         QCOMPARE(RowTexts(*page.sgsmo), (QStringList{"    10|Gatto nero", "    3|La gatta", "    3|Il gatto",
                                                      "    20|Il gatto e la volpe"}));
 
-        saveGrab(page, "smorfia_gatto_3.png");
+        SaveGrab(page, "smorfia_gatto_3.png");
 
         page.smo->setText("CAFFÈ");
         QTest::mouseClick(page.BitBtn1, Qt::LeftButton);
@@ -90,21 +85,22 @@ private slots:
     }
 
     void smorfiaSearchWithoutItsFileShowsNothing() {
-        TPaginaSmorfia page(*g_);
+        TPaginaSmorfia page(state_->g);
         page.show();
         page.smo->setText("gatto");
         QTest::mouseClick(page.BitBtn1, Qt::LeftButton);
         QVERIFY(!page.sgsmo->isVisible());
         QCOMPARE(page.sgsmo->rowCount(), 1);
-        QVERIFY(messages_->shown.empty());
+        QVERIFY(state_->messages.shown.empty());
     }
 
     void combinationOfAnArchivedDrawListsItUnderSix() {
-        g_->archive.appendUnchecked(MakeDraw(4, 3, 2008, {5, 17, 22, 41, 60, 88}, 3));
-        g_->archive.appendUnchecked(MakeDraw(6, 3, 2008, {1, 2, 3, 4, 5, 6}, 7));
-        g_->archive.appendUnchecked(MakeDraw(8, 3, 2008, {17, 22, 41, 60, 88, 90}, 5));
-        g_->archive.appendUnchecked(MakeDraw(11, 3, 2008, {17, 22, 70, 71, 72, 73}, 5));
-        TPaginaAnalisiCombinazioni page(*g_, fake_->services, [] { return std::optional<Column>(); });
+        state_->g.archive.appendUnchecked(MakeDraw(4, 3, 2008, {5, 17, 22, 41, 60, 88}, 3));
+        state_->g.archive.appendUnchecked(MakeDraw(6, 3, 2008, {1, 2, 3, 4, 5, 6}, 7));
+        state_->g.archive.appendUnchecked(MakeDraw(8, 3, 2008, {17, 22, 41, 60, 88, 90}, 5));
+        state_->g.archive.appendUnchecked(MakeDraw(11, 3, 2008, {17, 22, 70, 71, 72, 73}, 5));
+        TPaginaAnalisiCombinazioni page(state_->g, state_->fake.services,
+                                        [] { return std::optional<Column>(); });
         page.resize(520, 260);
         page.show();
         QCOMPARE(page.ListView1->headerItem()->text(5), QString("Nº di 5+1"));
@@ -124,11 +120,12 @@ private slots:
         QTreeWidgetItem* total = page.ListView1->topLevelItem(4);
         QCOMPARE(ItemTexts(*total), (QStringList{"TOTALE:", "1", "0", "0", "0", "1", "1"}));
         QCOMPARE(page.ListView1->currentItem(), total);
-        saveGrab(page, "combination_analysis.png");
+        SaveGrab(page, "combination_analysis.png");
     }
 
     void combinationRefusesInvalidNumbers() {
-        TPaginaAnalisiCombinazioni page(*g_, fake_->services, [] { return std::optional<Column>(); });
+        TPaginaAnalisiCombinazioni page(state_->g, state_->fake.services,
+                                        [] { return std::optional<Column>(); });
         page.show();
         QTest::keyClicks(page.Edit1, "12a;, 7");
         QCOMPARE(page.Edit1->text(), QString("12 7"));
@@ -138,19 +135,19 @@ private slots:
             page.Edit1->setText(text);
             QTest::mouseClick(page.BitBtn3, Qt::LeftButton);
             QCOMPARE(
-                messages_->last().text,
+                state_->messages.last().text,
                 std::string("Alcuni numeri non sono validi!\rInserire i numeri separandoli con uno spazio."));
-            QCOMPARE(messages_->last().title, std::string("Attenzione"));
+            QCOMPARE(state_->messages.last().title, std::string("Attenzione"));
             QCOMPARE(page.ListView1->topLevelItemCount(), 2);
         }
-        QCOMPARE(messages_->shown.size(), std::size_t(3));
+        QCOMPARE(state_->messages.shown.size(), std::size_t(3));
     }
 
     void fillButtonsTakeTheForecastAndTheSelectedColumn() {
         std::optional<Column> selected;
-        TPaginaAnalisiCombinazioni page(*g_, fake_->services, [&selected] { return selected; });
+        TPaginaAnalisiCombinazioni page(state_->g, state_->fake.services, [&selected] { return selected; });
         page.show();
-        for (int n : {44, 2, 90, 17}) g_->system.forecast.set(n, true);
+        for (int n : {44, 2, 90, 17}) state_->g.system.forecast.set(n, true);
         QCOMPARE(page.SpeedButton3->toolTip(), QString(" Inserisci i numeri del pronostico "));
         QTest::mouseClick(page.SpeedButton3, Qt::LeftButton);
         QCOMPARE(page.Edit1->text(), QString("2 17 44 90"));
@@ -162,23 +159,11 @@ private slots:
     }
 
 private:
-    // To look at a page: SESTAVIA_GRAB_DIR names a folder for its picture.
-    static void saveGrab(QWidget& page, const char* name) {
-        const QImage picture = page.grab().toImage();
-        QVERIFY(!picture.isNull());
-        if (const QByteArray out = qgetenv("SESTAVIA_GRAB_DIR"); !out.isEmpty())
-            QVERIFY(picture.save(QDir(QString::fromLocal8Bit(out)).filePath(name)));
-    }
-
     std::filesystem::path smorfiaPath() const {
-        return std::filesystem::path(g_->dirs.sharedDataDir) / kSmorfiaFileName;
+        return std::filesystem::path(state_->g.dirs.sharedDataDir) / kSmorfiaFileName;
     }
 
-    FakeClock clock_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<RecordingMessages> messages_;
-    std::unique_ptr<FakeGuiServices> fake_;
-    std::unique_ptr<Globali> g_;
+    std::unique_ptr<WindowTestState> state_;
 };
 
 QTEST_MAIN(AnalysisPagesTest)

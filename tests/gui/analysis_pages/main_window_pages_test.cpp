@@ -10,6 +10,7 @@
 
 #include "fake_clock.h"
 #include "fake_gui_services.h"
+#include "window_test_state.h"
 #include "recording_messages.h"
 
 #include <QApplication>
@@ -30,21 +31,15 @@
 class MainWindowPagesTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        messages_ = std::make_unique<RecordingMessages>();
-        fake_ = std::make_unique<FakeGuiServices>(*messages_);
-        g_ = std::make_unique<Globali>(*messages_, clock_);
-        g_->dirs.sharedDataDir = dir_->path().toStdString() + "/";
-    }
+    void init() { state_ = std::make_unique<WindowTestState>(); }
 
     void smorfiaPageIsEntryEightWithItsEditor() {
         QVERIFY(
-            WriteSmorfia(std::filesystem::path(g_->dirs.sharedDataDir) / kSmorfiaFileName,
+            WriteSmorfia(std::filesystem::path(state_->g.dirs.sharedDataDir) / kSmorfiaFileName,
                          {{3, "'a jatta, la gatta"}, {3, "il gatto"}, {10, "gatto nero"}, {4, "il maiale"}}));
-        TPri w(*g_, fake_->services);
-        RegisterAnalysisPages(w, *g_, fake_->services);
-        StatisticsArea& area = StatisticsAreaOf(w, *g_, fake_->services);
+        TPri w(state_->g, state_->fake.services);
+        RegisterAnalysisPages(w, state_->g, state_->fake.services);
+        StatisticsArea& area = StatisticsAreaOf(w, state_->g, state_->fake.services);
         auto* page = qobject_cast<TPaginaSmorfia*>(area.page(kSmorfia));
         QVERIFY(page);
         w.resize(1200, 800);
@@ -56,7 +51,7 @@ private slots:
         QCOMPARE(page->sgsmo->rowCount(), 3);
         QCOMPARE(page->sgsmo->item(0, 1)->text(), QString("Gatto nero"));
 
-        saveGrab(w, "main_window_smorfia.png");
+        SaveGrab(w, "main_window_smorfia.png");
 
         QVERIFY(area.SpeedButton1->isEnabled());
         QString opened;
@@ -71,15 +66,15 @@ private slots:
     }
 
     void combinationPageTakesTheColumnSelectedInTheStrip() {
-        auto& columns = g_->system.columns;
+        auto& columns = state_->g.system.columns;
         QVERIFY(columns.tryResize(3));
         columns.at(++columns.count) = Column{{1, 2, 3, 4, 5, 6}};
         columns.at(++columns.count) = Column{{7, 18, 29, 40, 51, 62}};
         columns.at(++columns.count) = Column{{8, 19, 30, 41, 52, 63}};
-        TPri w(*g_, fake_->services);
-        RegisterAnalysisPages(w, *g_, fake_->services);
+        TPri w(state_->g, state_->fake.services);
+        RegisterAnalysisPages(w, state_->g, state_->fake.services);
         auto* page = qobject_cast<TPaginaAnalisiCombinazioni*>(
-            StatisticsAreaOf(w, *g_, fake_->services).page(kCombinationAnalysis));
+            StatisticsAreaOf(w, state_->g, state_->fake.services).page(kCombinationAnalysis));
         QVERIFY(page);
         w.resize(1200, 800);
         w.show();
@@ -104,26 +99,14 @@ private slots:
         QTest::mouseClick(page->SpeedButton4, Qt::LeftButton);
         QCOMPARE(page->Edit1->text(), QString("7 18 29 40 51 62"));
 
-        StatisticsAreaOf(w, *g_, fake_->services).selectEntry(kCombinationAnalysis);
+        StatisticsAreaOf(w, state_->g, state_->fake.services).selectEntry(kCombinationAnalysis);
         QTest::mouseClick(page->BitBtn3, Qt::LeftButton);
         QCOMPARE(page->ListView1->topLevelItemCount(), 2); // no draws: the totals only
-        saveGrab(w, "main_window_combinations.png");
+        SaveGrab(w, "main_window_combinations.png");
     }
 
 private:
-    // To look at the window: SESTAVIA_GRAB_DIR names a folder for its picture.
-    static void saveGrab(QWidget& window, const char* name) {
-        const QImage picture = window.grab().toImage();
-        QVERIFY(!picture.isNull());
-        if (const QByteArray out = qgetenv("SESTAVIA_GRAB_DIR"); !out.isEmpty())
-            QVERIFY(picture.save(QDir(QString::fromLocal8Bit(out)).filePath(name)));
-    }
-
-    FakeClock clock_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<RecordingMessages> messages_;
-    std::unique_ptr<FakeGuiServices> fake_;
-    std::unique_ptr<Globali> g_;
+    std::unique_ptr<WindowTestState> state_;
 };
 
 QTEST_MAIN(MainWindowPagesTest)

@@ -4,6 +4,7 @@
 
 #include "fake_clock.h"
 #include "fake_gui_services.h"
+#include "window_test_state.h"
 #include "recording_messages.h"
 
 #include <QPushButton>
@@ -17,16 +18,10 @@
 class SmorfiaEditorTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        messages_ = std::make_unique<RecordingMessages>();
-        fake_ = std::make_unique<FakeGuiServices>(*messages_);
-        g_ = std::make_unique<Globali>(*messages_, clock_);
-        g_->dirs.sharedDataDir = dir_->path().toStdString() + "/";
-    }
+    void init() { state_ = std::make_unique<WindowTestState>(); }
 
     void missingFileGivesOneEmptyRowAndApplyCreatesIt() {
-        TModificaSmorfia w(*g_, fake_->services);
+        TModificaSmorfia w(state_->g, state_->fake.services);
         QCOMPARE(w.windowTitle(), QString("Personalizzazione della smorfia"));
         QCOMPARE(w.smo->horizontalHeaderItem(0)->text(), QString("Numero"));
         QCOMPARE(w.smo->horizontalHeaderItem(1)->text(), QString("Descrizione"));
@@ -41,7 +36,7 @@ private slots:
 
     void opensTheFileAndKeepsARowForANewEntry() {
         QVERIFY(WriteSmorfia(path(), {{1, "l'italia"}, {90, "la paura"}}));
-        TModificaSmorfia w(*g_, fake_->services);
+        TModificaSmorfia w(state_->g, state_->fake.services);
         QCOMPARE(w.smo->rowCount(), 3);
         QCOMPARE(w.smo->item(1, 0)->text(), QString("90"));
         QCOMPARE(w.smo->item(1, 1)->text(), QString("la paura"));
@@ -56,7 +51,7 @@ private slots:
     }
 
     void applyDropsRowsWithoutNumberOrDescription() {
-        TModificaSmorfia w(*g_, fake_->services);
+        TModificaSmorfia w(state_->g, state_->fake.services);
         w.show();
         const char* rows[][2] = {{"91", "fuori"}, {"7", ""}, {"7", "Il Vaso"}, {"x", "niente"}};
         for (const auto& r : rows) {
@@ -71,7 +66,7 @@ private slots:
 
     void deleteRemovesTheSelectedRows() {
         QVERIFY(WriteSmorfia(path(), {{1, "a"}, {2, "b"}, {3, "c"}}));
-        TModificaSmorfia w(*g_, fake_->services);
+        TModificaSmorfia w(state_->g, state_->fake.services);
         w.show();
         w.smo->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 1), true);
         QTest::mouseClick(w.BitBtn2, Qt::LeftButton);
@@ -88,7 +83,7 @@ private slots:
 
     void cancelWritesNothing() {
         QVERIFY(WriteSmorfia(path(), {{1, "a"}}));
-        TModificaSmorfia w(*g_, fake_->services);
+        TModificaSmorfia w(state_->g, state_->fake.services);
         w.show();
         w.smo->item(0, 1)->setText("b");
         QTest::mouseClick(w.BitBtn3, Qt::LeftButton);
@@ -98,19 +93,19 @@ private slots:
 
     void failedWriteIsReportedAndKeepsTheEditorOpen() {
         std::filesystem::create_directory(path().string() + ".tmp");
-        TModificaSmorfia w(*g_, fake_->services);
+        TModificaSmorfia w(state_->g, state_->fake.services);
         w.show();
         w.smo->item(0, 0)->setText("4");
         w.smo->item(0, 1)->setText("il maiale");
         QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
-        QCOMPARE(messages_->shown.size(), std::size_t{1});
-        QCOMPARE(messages_->last().title, std::string("Errore"));
+        QCOMPARE(state_->messages.shown.size(), std::size_t{1});
+        QCOMPARE(state_->messages.last().title, std::string("Errore"));
         QVERIFY(w.isVisible());
     }
 
 private:
     std::filesystem::path path() const {
-        return std::filesystem::path(g_->dirs.sharedDataDir) / kSmorfiaFileName;
+        return std::filesystem::path(state_->g.dirs.sharedDataDir) / kSmorfiaFileName;
     }
     std::vector<SmorfiaEntry> read() const {
         std::vector<SmorfiaEntry> e;
@@ -122,11 +117,7 @@ private:
         QTest::mouseClick(w.smo->viewport(), Qt::LeftButton, {}, r.center());
     }
 
-    FakeClock clock_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<RecordingMessages> messages_;
-    std::unique_ptr<FakeGuiServices> fake_;
-    std::unique_ptr<Globali> g_;
+    std::unique_ptr<WindowTestState> state_;
 };
 
 QTEST_MAIN(SmorfiaEditorTest)
