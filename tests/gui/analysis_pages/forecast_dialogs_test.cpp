@@ -6,6 +6,7 @@
 
 #include "fake_clock.h"
 #include "fake_gui_services.h"
+#include "window_test_state.h"
 #include "recording_messages.h"
 
 #include <QApplication>
@@ -57,11 +58,7 @@ void Click(QDialog& dialog, const char* name) {
 class ForecastDialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        messages_ = std::make_unique<RecordingMessages>();
-        fake_ = std::make_unique<FakeGuiServices>(*messages_);
-        g_ = std::make_unique<Globali>(*messages_, clock_);
-    }
+    void init() { state_ = std::make_unique<WindowTestState>(); }
 
     void captionsAndLabelsOfBothForms() {
         struct Case {
@@ -80,9 +77,9 @@ private slots:
         for (const Case& c : cases) {
             std::unique_ptr<QDialog> dialog;
             if (c.byProbability)
-                dialog = std::make_unique<TAggEliNumPiuProba>(*g_, fake_->services, c.change, 7);
+                dialog = std::make_unique<TAggEliNumPiuProba>(state_->g, state_->fake.services, c.change, 7);
             else
-                dialog = std::make_unique<TAggEliNumCasu>(fake_->services, c.change, 7);
+                dialog = std::make_unique<TAggEliNumCasu>(state_->fake.services, c.change, 7);
             dialog->show();
             QCOMPARE(dialog->windowTitle(), QString(c.caption));
             QCOMPARE(dialog->findChild<QLabel*>("Label1")->text(), QString(c.label));
@@ -100,24 +97,24 @@ private slots:
     }
 
     void aboveTheMaximumIsLoweredOrRefused() {
-        TAggEliNumPiuProba probable(*g_, fake_->services, ForecastChange::Add, 5);
+        TAggEliNumPiuProba probable(state_->g, state_->fake.services, ForecastChange::Add, 5);
         probable.show();
         Type(probable, "9");
         Click(probable, "gobtn");
-        QVERIFY(messages_->shown.empty());
+        QVERIFY(state_->messages.shown.empty());
         QCOMPARE(probable.tag(), 1);
         QCOMPARE(probable.quantity(), 5);
         QCOMPARE(probable.result(), int(QDialog::Accepted));
 
-        TAggEliNumCasu random(fake_->services, ForecastChange::Add, 5);
+        TAggEliNumCasu random(state_->fake.services, ForecastChange::Add, 5);
         random.show();
         QApplication::setActiveWindow(&random);
         Type(random, "9");
         Click(random, "gobtn");
-        QCOMPARE(messages_->shown.size(), std::size_t(1));
-        QCOMPARE(messages_->last().text,
+        QCOMPARE(state_->messages.shown.size(), std::size_t(1));
+        QCOMPARE(state_->messages.last().text,
                  std::string("Il valore inserito non è valido.\rIndicare un numero compreso tra 1 e 5"));
-        QCOMPARE(messages_->last().title, std::string("Attenzione"));
+        QCOMPARE(state_->messages.last().title, std::string("Attenzione"));
         QCOMPARE(random.tag(), 0);
         QVERIFY(random.isVisible());
         QVERIFY(random.Edit1->hasFocus());
@@ -125,24 +122,24 @@ private slots:
 
     void zeroAndEmptyAreRefusedByBoth() {
         for (const char* text : {"0", ""}) {
-            TAggEliNumPiuProba probable(*g_, fake_->services, ForecastChange::Remove, 12);
+            TAggEliNumPiuProba probable(state_->g, state_->fake.services, ForecastChange::Remove, 12);
             probable.show();
             Type(probable, text);
             Click(probable, "gobtn");
-            TAggEliNumCasu random(fake_->services, ForecastChange::Remove, 12);
+            TAggEliNumCasu random(state_->fake.services, ForecastChange::Remove, 12);
             random.show();
             Type(random, text);
             Click(random, "gobtn");
             QCOMPARE(probable.tag() + random.tag(), 0);
         }
-        QCOMPARE(messages_->shown.size(), std::size_t(4));
-        for (const Message& m : messages_->shown)
+        QCOMPARE(state_->messages.shown.size(), std::size_t(4));
+        for (const Message& m : state_->messages.shown)
             QCOMPARE(m.text,
                      std::string("Il valore inserito non è valido.\rIndicare un numero compreso tra 1 e 12"));
     }
 
     void impostazioniOpensTheProbabilitySettings() {
-        TAggEliNumPiuProba probable(*g_, fake_->services, ForecastChange::Add, 5);
+        TAggEliNumPiuProba probable(state_->g, state_->fake.services, ForecastChange::Add, 5);
         probable.show();
         QString opened;
         OnNextModal(
@@ -157,17 +154,17 @@ private slots:
     }
 
     void commandsChangeTheForecastAndTheSummary() {
-        TPri w(*g_, fake_->services);
-        RegisterAnalysisPages(w, *g_, fake_->services);
-        FillForecast(g_->system.forecast, 85);
+        TPri w(state_->g, state_->fake.services);
+        RegisterAnalysisPages(w, state_->g, state_->fake.services);
+        FillForecast(state_->g.system.forecast, 85);
 
         // Cancelled: nothing changes, nothing is invalidated.
         bool opened = false;
         OnNextModal([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, &opened);
         w.runCommand("Aggiunginumeripiprobabili1");
         QVERIFY(opened);
-        QCOMPARE(g_->system.forecast.count(), 85);
-        QVERIFY(!g_->system.modified);
+        QCOMPARE(state_->g.system.forecast.count(), 85);
+        QVERIFY(!state_->g.system.modified);
 
         OnNextModal(
             [](QDialog& d) {
@@ -176,11 +173,11 @@ private slots:
             },
             &opened);
         w.runCommand("Aggiunginumeripiprobabili1");
-        QCOMPARE(g_->system.forecast.count(), 90);
+        QCOMPARE(state_->g.system.forecast.count(), 90);
         QCOMPARE(w.Label23->text(), QString("Stato sistema: non salvato"));
         QCOMPARE(w.Label13->text(), QString("Pronostico iniziale: 90 numeri"));
-        QCOMPARE(g_->system.relativeWinProbability, -1.0);
-        QCOMPARE(g_->system.absoluteWinProbability, -1.0);
+        QCOMPARE(state_->g.system.relativeWinProbability, -1.0);
+        QCOMPARE(state_->g.system.absoluteWinProbability, -1.0);
 
         // A complete forecast has nothing to add: no dialog at all.
         for (const char* item : {"Aggiunginumeripiprobabili1", "Aggoingisegnicasuali1"})
@@ -193,7 +190,7 @@ private slots:
             },
             &opened);
         w.runCommand("Eliminanumericasuali1");
-        QCOMPARE(g_->system.forecast.count(), 60);
+        QCOMPARE(state_->g.system.forecast.count(), 60);
         OnNextModal(
             [](QDialog& d) {
                 QCOMPARE(d.windowTitle(), QString("Elimina numeri meno probabili"));
@@ -202,7 +199,7 @@ private slots:
             },
             &opened);
         w.runCommand("Eliminanumerimenoprobabili1");
-        QCOMPARE(g_->system.forecast.count(), 0);
+        QCOMPARE(state_->g.system.forecast.count(), 0);
         QVERIFY(!OpensADialog(w, "Eliminanumericasuali1"));
         QVERIFY(!OpensADialog(w, "Eliminanumerimenoprobabili1"));
 
@@ -213,41 +210,39 @@ private slots:
             },
             &opened);
         w.runCommand("Aggoingisegnicasuali1");
-        QCOMPARE(g_->system.forecast.count(), 7);
+        QCOMPARE(state_->g.system.forecast.count(), 7);
         QCOMPARE(w.Label13->text(), QString("Pronostico iniziale: 7 numeri"));
     }
 
     void columnsAndClearCommands() {
-        TPri w(*g_, fake_->services);
-        RegisterAnalysisPages(w, *g_, fake_->services);
+        TPri w(state_->g, state_->fake.services);
+        RegisterAnalysisPages(w, state_->g, state_->fake.services);
         w.runCommand("Pronosticodagiocate1");
-        QCOMPARE(messages_->last().text, std::string("L'elenco delle colonne finali è vuoto."));
+        QCOMPARE(state_->messages.last().text, std::string("L'elenco delle colonne finali è vuoto."));
 
-        g_->system.columns.tryResize(2);
-        g_->system.columns.at(++g_->system.columns.count) = Column{{1, 2, 3, 4, 5, 6}};
-        g_->system.columns.at(++g_->system.columns.count) = Column{{5, 6, 7, 8, 9, 90}};
-        g_->system.forecast.set(50, true);
-        messages_->answerNext(MessageAnswer::Yes);
+        state_->g.system.columns.tryResize(2);
+        state_->g.system.columns.at(++state_->g.system.columns.count) = Column{{1, 2, 3, 4, 5, 6}};
+        state_->g.system.columns.at(++state_->g.system.columns.count) = Column{{5, 6, 7, 8, 9, 90}};
+        state_->g.system.forecast.set(50, true);
+        state_->messages.answerNext(MessageAnswer::Yes);
         w.runCommand("Pronosticodagiocate1");
-        QCOMPARE(g_->system.forecast.count(), 10);
-        QVERIFY(!g_->system.forecast.has(50));
+        QCOMPARE(state_->g.system.forecast.count(), 10);
+        QVERIFY(!state_->g.system.forecast.has(50));
         QCOMPARE(w.Label13->text(), QString("Pronostico iniziale: 10 numeri"));
 
-        messages_->answerNext(MessageAnswer::No);
+        state_->messages.answerNext(MessageAnswer::No);
         w.runCommand("Eliminatuttiinumeri1");
-        QCOMPARE(g_->system.forecast.count(), 10);
-        messages_->answerNext(MessageAnswer::Yes);
+        QCOMPARE(state_->g.system.forecast.count(), 10);
+        state_->messages.answerNext(MessageAnswer::Yes);
         w.runCommand("Eliminatuttiinumeri1");
-        QCOMPARE(messages_->last().text, std::string("Eliminare tutti numeri del pronostico iniziale ?"));
-        QCOMPARE(g_->system.forecast.count(), 0);
+        QCOMPARE(state_->messages.last().text,
+                 std::string("Eliminare tutti numeri del pronostico iniziale ?"));
+        QCOMPARE(state_->g.system.forecast.count(), 0);
         QCOMPARE(w.Label13->text(), QString("Pronostico iniziale: 0 numeri"));
     }
 
 private:
-    FakeClock clock_;
-    std::unique_ptr<RecordingMessages> messages_;
-    std::unique_ptr<FakeGuiServices> fake_;
-    std::unique_ptr<Globali> g_;
+    std::unique_ptr<WindowTestState> state_;
 };
 
 QTEST_MAIN(ForecastDialogsTest)

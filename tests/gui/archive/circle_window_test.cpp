@@ -3,6 +3,7 @@
 
 #include "fake_clock.h"
 #include "fake_gui_services.h"
+#include "window_test_state.h"
 #include "recording_messages.h"
 
 #include <QLabel>
@@ -31,15 +32,13 @@ class CircleWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        messages_ = std::make_unique<RecordingMessages>();
-        fake_ = std::make_unique<FakeGuiServices>(*messages_);
-        g_ = std::make_unique<Globali>(*messages_, clock_);
-        g_->archive.appendUnchecked(Draw(5, {50, 1, 40, 10, 30, 20}));
-        g_->archive.appendUnchecked(Draw(7, {14, 29, 34, 57, 59, 69}));
+        state_ = std::make_unique<WindowTestState>();
+        state_->g.archive.appendUnchecked(Draw(5, {50, 1, 40, 10, 30, 20}));
+        state_->g.archive.appendUnchecked(Draw(7, {14, 29, 34, 57, 59, 69}));
     }
 
     void opensOnTheLastDraw() {
-        TCerchioCiclometricoSE w(*g_, fake_->services);
+        TCerchioCiclometricoSE w(state_->g, state_->fake.services);
         QCOMPARE(w.windowTitle(),
                  QString("Il cerchio cilometrico basato sulle colonne vincenti del Superenalotto"));
         QCOMPARE(w.sbdb->minimum(), 1);
@@ -52,7 +51,7 @@ private slots:
     }
 
     void scrollingShowsADrawSorted() {
-        TCerchioCiclometricoSE w(*g_, fake_->services);
+        TCerchioCiclometricoSE w(state_->g, state_->fake.services);
         w.sbdb->setValue(1);
         QCOMPARE(w.Edit[0]->text(), QString("1"));
         QCOMPARE(w.Edit[5]->text(), QString("50"));
@@ -61,7 +60,7 @@ private slots:
     }
 
     void typedNumbersAreRedrawnOrRefused() {
-        TCerchioCiclometricoSE w(*g_, fake_->services);
+        TCerchioCiclometricoSE w(state_->g, state_->fake.services);
         w.show();
         const char* typed[] = {"90", "7", "33", "3", "8", "20"};
         for (int i = 0; i < 6; ++i) {
@@ -70,7 +69,7 @@ private slots:
         }
         QVERIFY(w.BitBtn1->isEnabled());
         QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
-        QVERIFY(messages_->shown.empty());
+        QVERIFY(state_->messages.shown.empty());
         QCOMPARE(w.Edit[0]->text(), QString("3"));
         QCOMPARE(w.Label6->text(), QString("Numeri: 3 7 8 20 33 90"));
         QVERIFY(!w.BitBtn1->isEnabled());
@@ -81,31 +80,31 @@ private slots:
         QTest::keyClicks(w.Edit[2], "7");
         QVERIFY(w.BitBtn1->isEnabled());
         QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
-        QCOMPARE(messages_->shown.size(), std::size_t{1});
-        QCOMPARE(messages_->last().text, std::string("Il 3º numero non è valido!"));
-        QCOMPARE(messages_->last().title, std::string("Attenzione"));
+        QCOMPARE(state_->messages.shown.size(), std::size_t{1});
+        QCOMPARE(state_->messages.last().text, std::string("Il 3º numero non è valido!"));
+        QCOMPARE(state_->messages.last().title, std::string("Attenzione"));
         w.Edit[2]->clear();
         QTest::keyClicks(w.Edit[2], "8");
         w.Edit[4]->clear();
         QTest::keyClicks(w.Edit[4], "91");
         QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
-        QCOMPARE(messages_->last().text, std::string("Il 5º numero non è valido!"));
+        QCOMPARE(state_->messages.last().text, std::string("Il 5º numero non è valido!"));
         QCOMPARE(w.Label6->text(), QString("Numeri: 3 7 8 20 33 90"));
     }
 
     void paintsAndHelps() {
-        TCerchioCiclometricoSE w(*g_, fake_->services);
+        TCerchioCiclometricoSE w(state_->g, state_->fake.services);
         w.show();
         w.PaintBox1->repaint();
         QTest::mouseClick(w.BitBtn3, Qt::LeftButton);
-        QCOMPARE(fake_->help.topics, QStringList{"stats_ciclometriase.htm"});
+        QCOMPARE(state_->fake.help.topics, QStringList{"stats_ciclometriase.htm"});
         QTest::mouseClick(w.BitBtn2, Qt::LeftButton);
         QVERIFY(!w.isVisible());
     }
 
     void emptyArchive() {
-        g_->archive.clear();
-        TCerchioCiclometricoSE w(*g_, fake_->services);
+        state_->g.archive.clear();
+        TCerchioCiclometricoSE w(state_->g, state_->fake.services);
         QVERIFY(!w.sbdb->isEnabled());
         QVERIFY(!w.numbers());
         w.show();
@@ -113,10 +112,7 @@ private slots:
     }
 
 private:
-    FakeClock clock_;
-    std::unique_ptr<RecordingMessages> messages_;
-    std::unique_ptr<FakeGuiServices> fake_;
-    std::unique_ptr<Globali> g_;
+    std::unique_ptr<WindowTestState> state_;
 };
 
 QTEST_MAIN(CircleWindowTest)

@@ -7,6 +7,7 @@
 
 #include "fake_clock.h"
 #include "fake_gui_services.h"
+#include "window_test_state.h"
 #include "recording_messages.h"
 
 #include <QCheckBox>
@@ -48,43 +49,41 @@ class StatisticsSettingsWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        messages_ = std::make_unique<RecordingMessages>();
-        fake_ = std::make_unique<FakeGuiServices>(*messages_);
-        g_ = std::make_unique<Globali>(*messages_, clock_);
-        g_->useSettingsStore(store_);
+        state_ = std::make_unique<WindowTestState>();
+        state_->g.useSettingsStore(store_);
         store_.values.clear();
         // Three draws: 1 is the Jolly of the last one and among the six of the first.
-        g_->archive.appendUnchecked(Draw(1, {1, 2, 3, 4, 5, 6}, 7));
-        g_->archive.appendUnchecked(Draw(2, {11, 12, 13, 14, 15, 16}, 17));
-        g_->archive.appendUnchecked(Draw(3, {21, 22, 23, 24, 25, 26}, 1));
-        recomputeStatistics(*g_);
+        state_->g.archive.appendUnchecked(Draw(1, {1, 2, 3, 4, 5, 6}, 7));
+        state_->g.archive.appendUnchecked(Draw(2, {11, 12, 13, 14, 15, 16}, 17));
+        state_->g.archive.appendUnchecked(Draw(3, {21, 22, 23, 24, 25, 26}, 1));
+        recomputeStatistics(state_->g);
     }
 
     void delaysApplyStoresSavesAndRecomputes() {
-        TImpoCalcoloRitardi w(*g_, fake_->services);
+        TImpoCalcoloRitardi w(state_->g, state_->fake.services);
         QCOMPARE(w.windowTitle(), QString("Impostazioni per il calcolo dei ritardi"));
         QCOMPARE(child<QCheckBox>(w, "CheckBox1")->text(), QString("Escludi il numero Jolly"));
         QCOMPARE(child<QCheckBox>(w, "CheckBox2")->text(), QString("Escludi il numero SuperStar"));
         QVERIFY(child<QCheckBox>(w, "CheckBox1")->isChecked());
-        QCOMPARE(g_->stats.NumberDelay[1], 2);
+        QCOMPARE(state_->g.stats.NumberDelay[1], 2);
         w.show();
         click(w, "CheckBox1");
         click(w, "BitBtn1");
         QCOMPARE(w.result(), int(QDialog::Accepted));
-        QCOMPARE(int(g_->settings.irEscludiJolly), 0);
-        QCOMPARE(g_->stats.NumberDelay[1], 0);
+        QCOMPARE(int(state_->g.settings.irEscludiJolly), 0);
+        QCOMPARE(state_->g.stats.NumberDelay[1], 0);
         QCOMPARE(std::get<std::int32_t>(store_.values.at("IREscludiJolly")), 0);
     }
 
     void delaysCancelAndHelp() {
-        TImpoCalcoloRitardi w(*g_, fake_->services);
+        TImpoCalcoloRitardi w(state_->g, state_->fake.services);
         w.show();
         click(w, "BitBtn3");
-        QCOMPARE(fake_->help.topics, QStringList{"imp_ritardi.htm"});
+        QCOMPARE(state_->fake.help.topics, QStringList{"imp_ritardi.htm"});
         click(w, "CheckBox1");
         click(w, "BitBtn2");
         QCOMPARE(w.result(), int(QDialog::Rejected));
-        QCOMPARE(int(g_->settings.irEscludiJolly), 1);
+        QCOMPARE(int(state_->g.settings.irEscludiJolly), 1);
         QVERIFY(store_.values.empty());
     }
 
@@ -102,28 +101,28 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
         QFETCH(int, stored);
-        TImpoCalcoloFrequenze w(*g_, fake_->services);
+        TImpoCalcoloFrequenze w(state_->g, state_->fake.services);
         QCOMPARE(w.windowTitle(), QString("Impostazioni per il calcolo delle frequenze"));
         QCOMPARE(child<QLineEdit>(w, "Edit1")->text(), QString("100"));
         w.show();
         child<QLineEdit>(w, "Edit1")->setText(typed);
         click(w, "BitBtn1");
-        QCOMPARE(g_->settings.ifNumEstra, stored);
+        QCOMPARE(state_->g.settings.ifNumEstra, stored);
         if (accepted) {
-            QVERIFY(messages_->shown.empty());
+            QVERIFY(state_->messages.shown.empty());
             QCOMPARE(w.result(), int(QDialog::Accepted));
             QCOMPARE(std::get<std::int32_t>(store_.values.at("IFNumEstra")), stored);
         } else {
-            QCOMPARE(messages_->shown.size(), std::size_t{1});
-            QCOMPARE(messages_->last().text, std::string("Il numero di estrazioni non è valido!"));
-            QCOMPARE(messages_->last().title, std::string("Attenzione"));
+            QCOMPARE(state_->messages.shown.size(), std::size_t{1});
+            QCOMPARE(state_->messages.last().text, std::string("Il numero di estrazioni non è valido!"));
+            QCOMPARE(state_->messages.last().title, std::string("Attenzione"));
             QVERIFY(w.isVisible());
             QVERIFY(store_.values.empty());
         }
     }
 
     void frequencyFieldTakesDigitsOnly() {
-        TImpoCalcoloFrequenze w(*g_, fake_->services);
+        TImpoCalcoloFrequenze w(state_->g, state_->fake.services);
         w.show();
         child<QLineEdit>(w, "Edit1")->clear();
         QTest::keyClicks(child<QLineEdit>(w, "Edit1"), "1a-2");
@@ -131,19 +130,19 @@ private slots:
     }
 
     void superStarFrequenciesHideTheBoxes() {
-        TImpoCalcoloFrequenze w(*g_, fake_->services, true);
+        TImpoCalcoloFrequenze w(state_->g, state_->fake.services, true);
         w.show();
         QVERIFY(!child<QCheckBox>(w, "CheckBox1")->isVisible());
         QVERIFY(!child<QCheckBox>(w, "CheckBox2")->isVisible());
         click(w, "BitBtn3");
-        QCOMPARE(fake_->help.topics, QStringList{"imp_frequenze.htm"});
+        QCOMPARE(state_->fake.help.topics, QStringList{"imp_frequenze.htm"});
     }
 
     void probabilityOpensWithTheStoredValues() {
-        g_->settings.ipPrMax = 30;
-        g_->settings.ipMCPR = 1;
-        g_->settings.ipMCPF = 0;
-        TImpoProbabilita w(*g_, fake_->services);
+        state_->g.settings.ipPrMax = 30;
+        state_->g.settings.ipMCPR = 1;
+        state_->g.settings.ipMCPF = 0;
+        TImpoProbabilita w(state_->g, state_->fake.services);
         QCOMPARE(w.windowTitle(), QString("Impostazioni per il calcolo delle probabilità"));
         QCOMPARE(child<QSlider>(w, "TrackBar1")->value(), 70);
         QCOMPARE(child<QLabel>(w, "Label1")->text(), QString("Peso ritardi/frequenze: 30/70"));
@@ -152,7 +151,7 @@ private slots:
     }
 
     void probabilityCheckBoxesMoveTheWeight() {
-        TImpoProbabilita w(*g_, fake_->services);
+        TImpoProbabilita w(state_->g, state_->fake.services);
         w.show();
         QCOMPARE(child<QLabel>(w, "Label1")->text(), QString("Peso ritardi/frequenze: 50/50"));
         click(w, "CheckBox12"); // delays off: all the weight to the frequencies
@@ -170,7 +169,7 @@ private slots:
     }
 
     void probabilityApply() {
-        TImpoProbabilita w(*g_, fake_->services);
+        TImpoProbabilita w(state_->g, state_->fake.services);
         w.show();
         click(w, "RadioButton2");
         click(w, "RadioButton6");
@@ -178,32 +177,32 @@ private slots:
         QCOMPARE(child<QLabel>(w, "Label1")->text(), QString("Peso ritardi/frequenze: 20/80"));
         click(w, "Button1");
         QCOMPARE(w.result(), int(QDialog::Accepted));
-        const GlobalSettings& s = g_->settings;
+        const GlobalSettings& s = state_->g.settings;
         QCOMPARE(int(s.ipMCPR), 2);
         QCOMPARE(int(s.ipMCPF), 1);
         QCOMPARE(s.ipPrMax, 20.0);
         QCOMPARE(s.ipPfMax, 80.0);
         QCOMPARE(std::get<double>(store_.values.at("IPprmax")), 20.0);
         StatisticsArrays expected;
-        recomputeStatistics(g_->archive, s, expected);
-        QCOMPARE(g_->stats.NumberProbability, expected.NumberProbability);
+        recomputeStatistics(state_->g.archive, s, expected);
+        QCOMPARE(state_->g.stats.NumberProbability, expected.NumberProbability);
     }
 
     void probabilityCancelAndHelp() {
-        TImpoProbabilita w(*g_, fake_->services);
+        TImpoProbabilita w(state_->g, state_->fake.services);
         w.show();
         QCOMPARE(child<QPushButton>(w, "Button2")->text(), QString("Anulla"));
         click(w, "BitBtn1");
-        QCOMPARE(fake_->help.topics, QStringList{"imp_probabilita.htm"});
+        QCOMPARE(state_->fake.help.topics, QStringList{"imp_probabilita.htm"});
         child<QSlider>(w, "TrackBar1")->setValue(10);
         click(w, "Button2");
         QCOMPARE(w.result(), int(QDialog::Rejected));
-        QCOMPARE(g_->settings.ipPrMax, 50.0);
+        QCOMPARE(state_->g.settings.ipPrMax, 50.0);
         QVERIFY(store_.values.empty());
     }
 
     void probabilityOpensTheDelaySettings() {
-        TImpoProbabilita w(*g_, fake_->services);
+        TImpoProbabilita w(state_->g, state_->fake.services);
         w.show();
         QTimer::singleShot(0, [] {
             auto* inner = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -230,11 +229,8 @@ private slots:
     }
 
 private:
-    FakeClock clock_;
     InMemorySettingsBackend store_;
-    std::unique_ptr<RecordingMessages> messages_;
-    std::unique_ptr<FakeGuiServices> fake_;
-    std::unique_ptr<Globali> g_;
+    std::unique_ptr<WindowTestState> state_;
 };
 
 QTEST_MAIN(StatisticsSettingsWindowsTest)

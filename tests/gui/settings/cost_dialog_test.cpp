@@ -4,6 +4,7 @@
 
 #include "fake_clock.h"
 #include "fake_gui_services.h"
+#include "window_test_state.h"
 #include "recording_messages.h"
 
 #include <QLabel>
@@ -15,15 +16,13 @@ class CostDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        messages_ = std::make_unique<RecordingMessages>();
-        fake_ = std::make_unique<FakeGuiServices>(*messages_);
-        g_ = std::make_unique<Globali>(*messages_, clock_);
-        g_->useSettingsStore(store_);
+        state_ = std::make_unique<WindowTestState>();
+        state_->g.useSettingsStore(store_);
         store_.values.clear();
     }
 
     void showsTheCostsWithItsCaptionAndLabels() {
-        TImpoCostoCol dialog(*g_, fake_->services);
+        TImpoCostoCol dialog(state_->g, state_->fake.services);
         QCOMPARE(dialog.windowTitle(), QString("Modifica costo colonne del Superenalotto"));
         QCOMPARE(dialog.findChild<QLabel*>("Label1")->text(), QString("Costo singola colonna (€):"));
         QCOMPARE(dialog.findChild<QLabel*>("Label2")->text(), QString("Costo partecipazione SuperStar (€):"));
@@ -48,7 +47,7 @@ private slots:
     void typedKeysAreFiltered() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        TImpoCostoCol dialog(*g_, fake_->services);
+        TImpoCostoCol dialog(state_->g, state_->fake.services);
         QLineEdit* field = edit(dialog, "Edit2");
         field->clear();
         QTest::keyClicks(field, typed);
@@ -56,17 +55,17 @@ private slots:
     }
 
     void okWithValidCostsReplacesThemSavesAndCloses() {
-        TImpoCostoCol dialog(*g_, fake_->services);
+        TImpoCostoCol dialog(state_->g, state_->fake.services);
         dialog.show();
         edit(dialog, "Edit1")->clear();
         QTest::keyClicks(edit(dialog, "Edit1"), "2,5");
         QCOMPARE(edit(dialog, "Edit1")->text(), QString("2.5"));
         QTest::mouseClick(dialog.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
-        QVERIFY(messages_->shown.empty());
+        QVERIFY(state_->messages.shown.empty());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(g_->settings.costoColonnaNew, 2.5);
-        QCOMPARE(g_->settings.costoColonnaSS, 0.5);
+        QCOMPARE(state_->g.settings.costoColonnaNew, 2.5);
+        QCOMPARE(state_->g.settings.costoColonnaSS, 0.5);
         QCOMPARE(std::get<double>(store_.values.at("CostoColonnaNew")), 2.5);
     }
 
@@ -90,39 +89,36 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, second);
         QFETCH(QString, message);
-        TImpoCostoCol dialog(*g_, fake_->services);
+        TImpoCostoCol dialog(state_->g, state_->fake.services);
         dialog.show();
         edit(dialog, "Edit1")->setText(first);
         edit(dialog, "Edit2")->setText(second);
         QTest::mouseClick(dialog.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
-        QCOMPARE(messages_->shown.size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(messages_->last().text), message);
-        QCOMPARE(messages_->last().title, std::string("Attenzione"));
-        QVERIFY(messages_->last().icon == MessageIcon::Warning);
+        QCOMPARE(state_->messages.shown.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(state_->messages.last().text), message);
+        QCOMPARE(state_->messages.last().title, std::string("Attenzione"));
+        QVERIFY(state_->messages.last().icon == MessageIcon::Warning);
         QVERIFY(dialog.isVisible());
-        QCOMPARE(g_->settings.costoColonnaNew, 1.0);
-        QCOMPARE(g_->settings.costoColonnaSS, 0.5);
+        QCOMPARE(state_->g.settings.costoColonnaNew, 1.0);
+        QCOMPARE(state_->g.settings.costoColonnaSS, 0.5);
         QVERIFY(store_.values.empty());
     }
 
     void cancelChangesNothing() {
-        TImpoCostoCol dialog(*g_, fake_->services);
+        TImpoCostoCol dialog(state_->g, state_->fake.services);
         dialog.show();
         edit(dialog, "Edit1")->setText("9");
         QTest::mouseClick(dialog.findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(g_->settings.costoColonnaNew, 1.0);
+        QCOMPARE(state_->g.settings.costoColonnaNew, 1.0);
         QVERIFY(store_.values.empty());
     }
 
 private:
     static QLineEdit* edit(QWidget& dialog, const char* name) { return dialog.findChild<QLineEdit*>(name); }
 
-    FakeClock clock_;
     InMemorySettingsBackend store_;
-    std::unique_ptr<RecordingMessages> messages_;
-    std::unique_ptr<FakeGuiServices> fake_;
-    std::unique_ptr<Globali> g_;
+    std::unique_ptr<WindowTestState> state_;
 };
 
 QTEST_MAIN(CostDialogTest)
