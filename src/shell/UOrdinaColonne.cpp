@@ -2,14 +2,13 @@
 
 #include "core/Globali.h"
 #include "shell/column_sort.h"
+#include "ui/progress_row.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <limits>
@@ -43,20 +42,10 @@ private:
 TOrdinaColonne::TOrdinaColonne(Globali& globali, QWidget* parent) : QDialog(parent), g_(globali) {
     setObjectName("TOrdinaColonne");
     setWindowTitle(QStringLiteral("Ordinamento colonne in corso ..."));
-    auto* layout = new QVBoxLayout(this);
-    Label4 = new QLabel(QStringLiteral("Stato avanzamento"), this);
-    Label4->setObjectName("Label4");
-    gg = new QProgressBar(this);
-    gg->setObjectName("gg");
-    gg->setTextVisible(false);
-    stopbtn = new QPushButton(QStringLiteral("Interrompi"), this);
-    stopbtn->setObjectName("stopbtn");
-    layout->addWidget(Label4);
-    auto* row = new QHBoxLayout;
-    row->addWidget(gg, 1);
-    row->addWidget(stopbtn);
-    layout->addLayout(row);
-    setMinimumWidth(420);
+    const ProgressRow controls = BuildProgressRow(*this);
+    Label4 = controls.label;
+    gg = controls.bar;
+    stopbtn = controls.stop;
     connect(stopbtn, &QPushButton::clicked, this, [this] { Tag = 0; });
     Timer1.setObjectName("Timer1");
     Timer1.setSingleShot(true);

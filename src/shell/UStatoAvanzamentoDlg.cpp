@@ -1,14 +1,13 @@
 #include "shell/UStatoAvanzamentoDlg.h"
 
 #include "core/clock.h"
+#include "ui/progress_row.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <limits>
@@ -17,22 +16,12 @@ TStatoAvanzamentoDlg::TStatoAvanzamentoDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("TStatoAvanzamentoDlg");
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(false);
-    auto* layout = new QVBoxLayout(this);
-    Label4 = new QLabel(QStringLiteral("Stato avanzamento"), this);
-    Label4->setObjectName("Label4");
-    gg = new QProgressBar(this);
-    gg->setObjectName("gg");
-    gg->setTextVisible(false);
+    const ProgressRow controls = BuildProgressRow(*this);
+    Label4 = controls.label;
+    gg = controls.bar;
+    stopbtn = controls.stop;
     gg->setRange(0, 100);
     gg->setValue(0);
-    stopbtn = new QPushButton(QStringLiteral("Interrompi"), this);
-    stopbtn->setObjectName("stopbtn");
-    layout->addWidget(Label4);
-    auto* row = new QHBoxLayout;
-    row->addWidget(gg, 1);
-    row->addWidget(stopbtn);
-    layout->addLayout(row);
-    setMinimumWidth(420);
     connect(stopbtn, &QPushButton::clicked, this, [this] {
         if (Tag == kWorking) Tag = kStopRequested;
     });
