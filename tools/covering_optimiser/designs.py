@@ -16,11 +16,19 @@ numbers drawn, at least three fall in the first n or at least four in the other 
 (n,6,3) covering beside a design in which every four of the other numbers meet a column in three
 (the optimiser's --estratti 4) is a guarantee-3 table of v numbers.
 
+A covering of the triples of v numbers also comes from one of v - 1 numbers: the triples holding
+the new number v are covered by v beside the columns of five numbers that cover every pair of the
+others. `coppie` searches such a pair covering by annealing; `estendi` adds the new number.
+
 Usage: designs.py <output folder>
        designs.py unisci <first covering> <n> <second covering> <output file>
+       designs.py coppie <n> <columns> <seed> <output file>
+       designs.py estendi <covering of v - 1 numbers> <v> <pair covering of v - 1> <output file>
 """
 import itertools
+import math
 import os
+import random
 import sys
 
 
@@ -137,6 +145,41 @@ def write(folder, name, blocks):
             out.write(' '.join(str(n) for n in block) + '\n')
 
 
+def pair_covering(n, b, seed, moves=3000000):
+    # Annealing on b five-number columns of 0..n-1; the cost is the number of uncovered pairs and a
+    # move replaces one number of one column. None when the moves run out first.
+    rng = random.Random(seed)
+    blocks = [rng.sample(range(n), 5) for _ in range(b)]
+    count = [[0] * n for _ in range(n)]
+    for block in blocks:
+        for a, c in itertools.combinations(block, 2):
+            count[a][c] += 1
+            count[c][a] += 1
+    uncovered = sum(1 for a in range(n) for c in range(a + 1, n) if count[a][c] == 0)
+    temperature = 1.0
+    for move in range(moves):
+        if uncovered == 0:
+            return sorted(tuple(sorted(x + 1 for x in block)) for block in blocks)
+        block = blocks[rng.randrange(b)]
+        k = rng.randrange(5)
+        x, y = block[k], rng.randrange(n)
+        if y in block:
+            continue
+        delta = sum((count[x][z] == 1) - (count[y][z] == 0) for z in block if z != x)
+        if delta <= 0 or rng.random() < math.exp(-delta / temperature):
+            for z in block:
+                if z != x:
+                    count[x][z] -= 1
+                    count[z][x] -= 1
+                    count[y][z] += 1
+                    count[z][y] += 1
+            block[k] = y
+            uncovered += delta
+        if move % 20000 == 0:
+            temperature = max(0.05, temperature * 0.97)
+    return None
+
+
 def read(path):
     with open(path) as f:
         return [tuple(int(x) for x in line.split()) for line in f if line.strip() and not line.startswith('#')]
@@ -148,6 +191,17 @@ def join(first, n, second):
 
 
 def main():
+    if len(sys.argv) == 6 and sys.argv[1] == 'coppie':
+        blocks = pair_covering(int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]))
+        if blocks is None:
+            sys.exit('nessuna copertura trovata con questo seme')
+        write('.', sys.argv[5], blocks)
+        return
+    if len(sys.argv) == 6 and sys.argv[1] == 'estendi':
+        v = int(sys.argv[3])
+        columns = read(sys.argv[2]) + [tuple(sorted(block + (v,))) for block in read(sys.argv[4])]
+        write('.', sys.argv[5], sorted(set(columns)))
+        return
     if len(sys.argv) == 6 and sys.argv[1] == 'unisci':
         write('.', sys.argv[5], join(read(sys.argv[2]), int(sys.argv[3]), read(sys.argv[4])))
         return
