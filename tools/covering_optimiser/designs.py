@@ -20,10 +20,16 @@ A covering of the triples of v numbers also comes from one of v - 1 numbers: the
 the new number v are covered by v beside the columns of five numbers that cover every pair of the
 others. `coppie` searches such a pair covering by annealing; `estendi` adds the new number.
 
+Coverings invariant under a permutation made of equal cycles (and fixed numbers) are searched with
+far fewer unknowns: `ciclica` anneals k base columns so that their images under the cycles cover
+as many orbits of t-subsets as possible, and writes all the images. Whatever orbits stay uncovered
+are completed by the optimiser (--inizio), which then tries to drop columns.
+
 Usage: designs.py <output folder>
        designs.py unisci <first covering> <n> <second covering> <output file>
        designs.py coppie <n> <columns> <seed> <output file>
        designs.py estendi <covering of v - 1 numbers> <v> <pair covering of v - 1> <output file>
+       designs.py ciclica <cycles> <length> <fixed> <t> <k> <seed> <moves> <output file>
 """
 import itertools
 import math
@@ -180,6 +186,71 @@ def pair_covering(n, b, seed, moves=3000000):
     return None
 
 
+def cycle_shift(cycles, length):
+    # The permutation's d-th power: each cycle of `length` numbers turns by d, the rest stay.
+    def shift(numbers, d):
+        return tuple(sorted(x if x >= cycles * length else (x // length) * length + (x % length + d) % length
+                            for x in numbers))
+    return shift
+
+
+def cyclic_covering(cycles, length, fixed, t, k, seed, moves):
+    # Annealing on k base columns of 0..v-1; the cost is the number of orbits of t-subsets that no
+    # image of a base column covers. Returns that number and every image of the best base columns.
+    v = cycles * length + fixed
+    shift = cycle_shift(cycles, length)
+    orbit = {}
+    orbits = 0
+    for subset in itertools.combinations(range(v), t):
+        if subset not in orbit:
+            for d in range(length):
+                orbit[shift(subset, d)] = orbits
+            orbits += 1
+    rng = random.Random(seed)
+    blocks = [sorted(rng.sample(range(v), 6)) for _ in range(k)]
+    count = [0] * orbits
+    for block in blocks:
+        for subset in itertools.combinations(block, t):
+            count[orbit[subset]] += 1
+    uncovered = sum(1 for c in count if c == 0)
+    best, best_blocks = uncovered, [list(b) for b in blocks]
+    temperature = 1.0
+    for move in range(moves):
+        if uncovered == 0:
+            break
+        block = blocks[rng.randrange(k)]
+        j = rng.randrange(6)
+        x, y = block[j], rng.randrange(v)
+        if y in block:
+            continue
+        rest = [z for z in block if z != x]
+        lost = [orbit[tuple(sorted(c + (x,)))] for c in itertools.combinations(rest, t - 1)]
+        gained = [orbit[tuple(sorted(c + (y,)))] for c in itertools.combinations(rest, t - 1)]
+        touched = set(lost) | set(gained)
+        before = {o: count[o] > 0 for o in touched}
+        for o in lost:
+            count[o] -= 1
+        for o in gained:
+            count[o] += 1
+        delta = sum(1 for o in touched if before[o] and count[o] == 0) - \
+            sum(1 for o in touched if not before[o] and count[o] > 0)
+        if delta <= 0 or rng.random() < math.exp(-delta / temperature):
+            block[j] = y
+            block.sort()
+            uncovered += delta
+            if uncovered < best:
+                best, best_blocks = uncovered, [list(b) for b in blocks]
+        else:
+            for o in gained:
+                count[o] -= 1
+            for o in lost:
+                count[o] += 1
+        if move % 5000 == 0:
+            temperature = max(0.02, temperature * 0.98)
+    images = {shift(block, d) for block in best_blocks for d in range(length)}
+    return best, sorted(tuple(x + 1 for x in block) for block in images)
+
+
 def read(path):
     with open(path) as f:
         return [tuple(int(x) for x in line.split()) for line in f if line.strip() and not line.startswith('#')]
@@ -191,6 +262,12 @@ def join(first, n, second):
 
 
 def main():
+    if len(sys.argv) == 10 and sys.argv[1] == 'ciclica':
+        cycles, length, fixed, t, k, seed, moves = (int(x) for x in sys.argv[2:9])
+        left, blocks = cyclic_covering(cycles, length, fixed, t, k, seed, moves)
+        write('.', sys.argv[9], blocks)
+        print('orbite scoperte', left, 'colonne', len(blocks))
+        return
     if len(sys.argv) == 6 and sys.argv[1] == 'coppie':
         blocks = pair_covering(int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]))
         if blocks is None:
