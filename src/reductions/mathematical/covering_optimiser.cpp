@@ -42,9 +42,8 @@ struct Shared {
 class Search {
 public:
     Search(const CoveringRequest& request, std::uint32_t seed, Shared& shared)
-        : start_(StartMasks(request)), state_(request.v, request.t, ItemSize(request)),
-          rng_(seed), shared_(shared),
-          full_(request.v == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << request.v) - 1),
+        : start_(StartMasks(request)), state_(request.v, request.t, ItemSize(request)), rng_(seed),
+          shared_(shared), full_(request.v == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << request.v) - 1),
           useBreakout_(request.kind == CoveringKind::Guarantee) {}
 
     void run() {

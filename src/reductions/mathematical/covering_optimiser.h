@@ -42,8 +42,8 @@ struct CoveringResult {
     std::uint32_t seed = 0;  // seed of the search that gave the columns
 };
 
-// Throws std::invalid_argument for v outside 7..64, t outside 2..5, drawn outside t..6, threads < 1, a start column
-// that is not six distinct numbers of 1..v, or an item space too large to count.
+// Throws std::invalid_argument for v outside 7..64, t outside 2..5, drawn outside t..6, threads < 1, a start
+// column that is not six distinct numbers of 1..v, or an item space too large to count.
 CoveringResult OptimiseCovering(const CoveringRequest& request);
 
 // The smallest number of columns any covering of this kind can have by the Schoenheim bound
