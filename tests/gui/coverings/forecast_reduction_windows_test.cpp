@@ -5,6 +5,7 @@
 #include "reductions/mathematical/forecast_reduction.h"
 
 #include "fake_clock.h"
+#include "child_control.h"
 #include "fake_gui_services.h"
 #include "recording_messages.h"
 
@@ -42,12 +43,6 @@ struct Fixture {
     Globali g;
     FakeGuiServices fake;
 };
-
-template <typename T> T* Child(QWidget& w, const char* name) {
-    T* child = w.findChild<T*>(name);
-    if (!child) qFatal("missing control %s", name);
-    return child;
-}
 
 QStringList Column2(QWidget& w) {
     QStringList out;

@@ -4,6 +4,7 @@
 #include "shell/integral_development.h"
 
 #include "fake_clock.h"
+#include "child_control.h"
 #include "fake_gui_services.h"
 #include "recording_messages.h"
 
@@ -35,12 +36,6 @@ struct Fixture {
     Globali g;
     FakeGuiServices fake;
 };
-
-template <typename T> T* Child(QWidget& w, const char* name) {
-    T* child = w.findChild<T*>(name);
-    if (!child) qFatal("missing control %s", name);
-    return child;
-}
 
 // Runs `action` once, at the first event processing of the run that is about to start.
 void DuringTheRun(const std::function<void()>& action) {
