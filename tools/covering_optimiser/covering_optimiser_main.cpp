@@ -2,6 +2,7 @@
 // line. Run by hand or by scripts when the shipped tables are refreshed.
 
 #include "reductions/mathematical/covering_optimiser.h"
+#include "reductions/mathematical/orbit_covering.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +23,11 @@ void Usage() {
            "  almeno t numeri in comune con una colonna. Con obiettivo la ricerca si ferma\n"
            "  appena trova una copertura di non piu' di tante colonne; con pazienza dopo tanti\n"
            "  secondi senza miglioramenti; con --inizio parte dalle colonne del file; con\n"
-           "  --estratti (solo gara) le estrazioni hanno p numeri invece di 6.\n";
+           "  --estratti (solo gara) le estrazioni hanno p numeri invece di 6.\n"
+           "     sestavia-covering-optimiser orbite orto|gara v t secondi seme file [obiettivo]\n"
+           "       --gruppo permutazione [--gruppo ...] [--estratti p]\n"
+           "  orbite: copertura che le permutazioni date (\"(1 2 3)(4 5)\" oppure lunghezze di\n"
+           "  cicli consecutivi \"7+7\") trasformano in se stessa.\n";
 }
 
 bool ParseInt(const char* text, long min, long max, long& out) {
@@ -72,9 +77,65 @@ bool WriteColumns(const std::string& path, const std::vector<CoveringColumn>& co
     return true;
 }
 
+int RunOrbitSearch(int argc, char** argv) {
+    OrbitCoveringRequest request;
+    std::vector<std::string> groups;
+    long drawn = 6;
+    while (argc > 2) {
+        const std::string option = argv[argc - 2];
+        if (option == "--gruppo") {
+            groups.insert(groups.begin(), argv[argc - 1]);
+        } else if (option == "--estratti") {
+            if (!ParseInt(argv[argc - 1], 2, 6, drawn)) return Usage(), 2;
+        } else {
+            break;
+        }
+        argc -= 2;
+    }
+    if (argc < 8 || argc > 9) return Usage(), 2;
+    const std::string kind = argv[2];
+    if (kind != "orto" && kind != "gara") return Usage(), 2;
+    request.kind = kind == "orto" ? CoveringKind::Orthogonal : CoveringKind::Guarantee;
+    long v = 0, t = 0, seconds = 0, seed = 0, target = 0;
+    if (!ParseInt(argv[3], 7, 32, v) || !ParseInt(argv[4], 2, 5, t) ||
+        !ParseInt(argv[5], 0, 1000000, seconds) || !ParseInt(argv[6], 0, 4294967295L, seed) ||
+        (argc == 9 && !ParseInt(argv[8], 0, 100000000, target)))
+        return Usage(), 2;
+    request.v = static_cast<int>(v);
+    request.t = static_cast<int>(t);
+    request.drawn = static_cast<int>(drawn);
+    request.seconds = static_cast<double>(seconds);
+    request.seed = static_cast<std::uint32_t>(seed);
+    request.target = static_cast<int>(target);
+    for (const auto& text : groups) {
+        std::vector<int> image;
+        if (!ParseGenerator(text, request.v, image)) {
+            std::cerr << "permutazione non valida: " << text << "\n";
+            return 2;
+        }
+        request.generators.push_back(image);
+    }
+    try {
+        const OrbitCoveringResult result = SearchInvariantCovering(request);
+        if (!WriteColumns(argv[7], result.columns)) {
+            std::cerr << "impossibile scrivere " << argv[7] << "\n";
+            return 1;
+        }
+        std::cout << "orbite " << kind << " v=" << v << " t=" << t << " size " << result.columns.size()
+                  << " greedy " << result.greedySize << " seconds " << std::fixed << std::setprecision(1)
+                  << result.seconds << " steps " << result.steps << " item-orbits " << result.itemOrbits
+                  << " column-orbits " << result.columnOrbits << "\n";
+    } catch (const std::exception& e) {
+        std::cerr << "errore: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "orbite") return RunOrbitSearch(argc, argv);
     std::string startFile;
     long drawn = 6;
     // Options come after the positional arguments, in any order.
