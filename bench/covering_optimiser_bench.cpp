@@ -3,6 +3,7 @@
 
 #include "reductions/mathematical/covering_optimiser.h"
 #include "reductions/mathematical/covering_state.h"
+#include "reductions/mathematical/orbit_covering.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,5 +46,22 @@ void BM_ShortSearch(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(OptimiseCovering(request).columns.size());
 }
 BENCHMARK(BM_ShortSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The orbit search on (20,6,3): building the orbit problem, the greedy and 100,000 steps, plain
+// (arg 0) and under two cycles of seven (arg 1).
+void BM_OrbitSearch(benchmark::State& state) {
+    OrbitCoveringRequest request;
+    request.v = 20;
+    request.t = 3;
+    request.seconds = 600;
+    request.maxSteps = 100'000;
+    if (state.range(0) == 1) {
+        std::vector<int> image;
+        ParseGenerator("7+7", request.v, image);
+        request.generators.push_back(image);
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(SearchInvariantCovering(request).columns.size());
+}
+BENCHMARK(BM_OrbitSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
