@@ -18,7 +18,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -49,6 +51,33 @@ QStringList Column2(QWidget& w) {
     auto* list = Child<QTreeWidget>(w, "ListView1");
     for (int i = 0; i < list->topLevelItemCount(); ++i)
         out << list->topLevelItem(i)->text(0) + ":" + list->topLevelItem(i)->text(1);
+    return out;
+}
+
+// The shipped covering of (kind, v, t) from the manifest, mapped onto the forecast's numbers.
+std::vector<Column> ShippedCovering(const std::string& kind, int v, int t, const std::vector<int>& forecast) {
+    const std::string dir = SESTAVIA_COVERINGS_DIR "/";
+    std::ifstream manifest(dir + "manifest.txt");
+    std::string line, file;
+    while (std::getline(manifest, line)) {
+        std::istringstream fields(line);
+        std::string k, name;
+        int vv = 0, tt = 0, size = 0, seed = 0, seconds = 0;
+        if (fields >> k >> vv >> tt >> size >> seed >> seconds >> name && k == kind && vv == v && tt == t)
+            file = name;
+    }
+    std::vector<Column> out;
+    std::ifstream in(dir + file);
+    while (std::getline(in, line)) {
+        std::istringstream numbers(line);
+        std::vector<int> c;
+        for (int n = 0; numbers >> n;) c.push_back(forecast[static_cast<std::size_t>(n - 1)]);
+        if (c.size() != 6) continue;
+        std::sort(c.begin(), c.end());
+        Column col{};
+        for (std::size_t i = 0; i < 6; ++i) col.n[i] = static_cast<Number>(c[i]);
+        out.push_back(col);
+    }
     return out;
 }
 
@@ -116,6 +145,40 @@ private slots:
         QCOMPARE(f.g.system.columns.at(1), (Column{{10, 20, 30, 40, 50, 60}}));
         QVERIFY(f.g.system.modified);
         QVERIFY(f.messages.shown.empty());
+    }
+
+    void shippedTablesServeATwentyNumberForecast() {
+        // The tables the build wrote, reached as the menu reaches them, on 20 scattered numbers.
+        for (const std::string kind : {"orto", "gara"}) {
+            Fixture f;
+            for (const char* name : {"Sestavia.sxr", "Sestavia.sxg"})
+                std::filesystem::copy_file(std::string(SESTAVIA_TABLES_DIR "/") + name,
+                                           f.g.dirs.appDir + name);
+            f.g.system.forecast = {};
+            std::vector<int> forecast;
+            for (int i = 0; i < 20; ++i) forecast.push_back(4 + 4 * i);
+            for (int n : forecast) f.g.system.forecast.set(n, true);
+            const int t = kind == "orto" ? 3 : 4;
+            const std::vector<Column> expected = ShippedCovering(kind, 20, t, forecast);
+            QVERIFY(!expected.empty());
+            std::unique_ptr<QDialog> w;
+            if (kind == "orto")
+                w = std::make_unique<TRidOrtogonale>(f.g, f.fake.services);
+            else
+                w = std::make_unique<TRidGaranzia>(f.g, f.fake.services);
+            w->show();
+            Child<QComboBox>(*w, "ComboBox1")
+                ->setCurrentIndex(Child<QComboBox>(*w, "ComboBox1")->findText(QString::number(t)));
+            QCOMPARE(Child<QLabel>(*w, "Label4")->text(), QString("Tipo di riduzione: immediata"));
+            QCOMPARE(Child<QLabel>(*w, "Label3")->text(),
+                     QString("Nº stimato di colonne: %1").arg(expected.size()));
+            Child<QPushButton>(*w, "gobtn")->click();
+            QCOMPARE(w->result(), int(QDialog::Accepted));
+            QVERIFY(!w->isVisible());
+            QCOMPARE(f.g.system.columns.count, static_cast<int>(expected.size()));
+            for (std::size_t i = 0; i < expected.size(); ++i)
+                QCOMPARE(f.g.system.columns.at(static_cast<int>(i + 1)), expected[i]);
+        }
     }
 
     void searchRunThatAddsNothingStaysOpen() {
