@@ -287,41 +287,39 @@ private:
     }
 
     std::size_t leastLoss(bool respectTabu) {
-        std::size_t pick = kNoOrbit;
-        double fewest = std::numeric_limits<double>::max();
-        std::uint32_t ties = 0;
-        for (std::uint32_t b : members_) {
-            if (respectTabu && stamp_[b] != 0 && stamp_[b] + kTenure > steps_) continue;
-            const double loss = static_cast<double>(score_[b]) / p_.orbitSize[b];
-            if (loss < fewest) {
-                fewest = loss;
-                pick = b;
-                ties = 1;
-            } else if (loss == fewest && DrawBelow(rng_, ++ties) == 0) {
-                pick = b;
-            }
-        }
-        return pick;
+        RandomBest pick(rng_);
+        for (std::uint32_t b : members_)
+            if (!respectTabu || !recentlyChanged(b)) pick.offer(b, -perColumn(b));
+        return pick.best;
     }
 
     std::size_t bestAddition(std::uint32_t item, std::uint64_t room) {
-        std::size_t pick = kNoOrbit;
-        double most = -1;
-        std::uint32_t ties = 0;
-        for (const std::uint32_t* q = p_.coveredBy.begin(item); q != p_.coveredBy.end(item); ++q) {
-            const std::uint32_t b = *q;
-            if (p_.orbitSize[b] > room || (stamp_[b] + kTenure > steps_ && stamp_[b] != 0)) continue;
-            const double gain = static_cast<double>(score_[b]) / p_.orbitSize[b];
-            if (gain > most) {
-                most = gain;
-                pick = b;
+        RandomBest pick(rng_);
+        for (const std::uint32_t* q = p_.coveredBy.begin(item); q != p_.coveredBy.end(item); ++q)
+            if (p_.orbitSize[*q] <= room && !recentlyChanged(*q)) pick.offer(*q, perColumn(*q));
+        return pick.best;
+    }
+
+    bool recentlyChanged(std::size_t b) const { return stamp_[b] != 0 && stamp_[b] + kTenure > steps_; }
+    double perColumn(std::size_t b) const { return static_cast<double>(score_[b]) / p_.orbitSize[b]; }
+
+    // The orbit of highest value among those offered, ties broken uniformly at random.
+    struct RandomBest {
+        explicit RandomBest(std::mt19937& rng) : rng(rng) {}
+        void offer(std::size_t b, double value) {
+            if (best == kNoOrbit || value > top) {
+                top = value;
+                best = b;
                 ties = 1;
-            } else if (gain == most && DrawBelow(rng_, ++ties) == 0) {
-                pick = b;
+            } else if (value == top && DrawBelow(rng, ++ties) == 0) {
+                best = b;
             }
         }
-        return pick;
-    }
+        std::mt19937& rng;
+        std::size_t best = kNoOrbit;
+        double top = 0;
+        std::uint32_t ties = 0;
+    };
 
     // Scores: for an orbit outside the solution, the uncovered weight it would cover; for one
     // inside, the weight it alone covers.
