@@ -18,16 +18,18 @@ namespace {
 void Usage() {
     std::cerr
         << "uso: sestavia-covering-optimiser orto|gara v t secondi seme thread file [obiettivo [pazienza]]\n"
-           "       [--inizio file] [--estratti p]\n"
+           "       [--inizio file] [--estratti p] [--metodo ricottura|pesi|tabu]\n"
            "  orto: ogni t-insieme di 1..v in una colonna; gara: ogni sestina di 1..v con\n"
            "  almeno t numeri in comune con una colonna. Con obiettivo la ricerca si ferma\n"
            "  appena trova una copertura di non piu' di tante colonne; con pazienza dopo tanti\n"
            "  secondi senza miglioramenti; con --inizio parte dalle colonne del file; con\n"
-           "  --estratti (solo gara) le estrazioni hanno p numeri invece di 6.\n"
+           "  --estratti (solo gara) le estrazioni hanno p numeri invece di 6; --metodo sceglie\n"
+           "  la ricerca (di norma ricottura per orto, pesi per gara).\n"
            "     sestavia-covering-optimiser orbite orto|gara v t secondi seme file [obiettivo]\n"
-           "       --gruppo permutazione [--gruppo ...] [--estratti p]\n"
+           "       [--gruppo permutazione ...] [--inizio file] [--estratti p]\n"
            "  orbite: copertura che le permutazioni date (\"(1 2 3)(4 5)\" oppure lunghezze di\n"
-           "  cicli consecutivi \"7+7\") trasformano in se stessa.\n";
+           "  cicli consecutivi \"7+7\") trasformano in se stessa; con --inizio parte dalle\n"
+           "  orbite delle colonne del file.\n";
 }
 
 bool ParseInt(const char* text, long min, long max, long& out) {
@@ -38,7 +40,6 @@ bool ParseInt(const char* text, long min, long max, long& out) {
     return true;
 }
 
-// Written beside the destination and renamed, so an interrupted run never leaves half a table.
 // A covering to start from: same text as the output, one column per line.
 bool ReadColumns(const std::string& path, std::vector<CoveringColumn>& columns) {
     std::ifstream in(path);
@@ -58,6 +59,7 @@ bool ReadColumns(const std::string& path, std::vector<CoveringColumn>& columns) 
     return true;
 }
 
+// Written beside the destination and renamed, so an interrupted run never leaves half a table.
 bool WriteColumns(const std::string& path, const std::vector<CoveringColumn>& columns) {
     const std::string temporary = path + ".tmp";
     {
@@ -80,11 +82,14 @@ bool WriteColumns(const std::string& path, const std::vector<CoveringColumn>& co
 int RunOrbitSearch(int argc, char** argv) {
     OrbitCoveringRequest request;
     std::vector<std::string> groups;
+    std::string startFile;
     long drawn = 6;
     while (argc > 2) {
         const std::string option = argv[argc - 2];
         if (option == "--gruppo") {
             groups.insert(groups.begin(), argv[argc - 1]);
+        } else if (option == "--inizio") {
+            startFile = argv[argc - 1];
         } else if (option == "--estratti") {
             if (!ParseInt(argv[argc - 1], 2, 6, drawn)) return Usage(), 2;
         } else {
@@ -115,6 +120,10 @@ int RunOrbitSearch(int argc, char** argv) {
         }
         request.generators.push_back(image);
     }
+    if (!startFile.empty() && !ReadColumns(startFile, request.start)) {
+        std::cerr << "copertura iniziale illeggibile: " << startFile << "\n";
+        return 1;
+    }
     try {
         const OrbitCoveringResult result = SearchInvariantCovering(request);
         if (!WriteColumns(argv[7], result.columns)) {
@@ -138,11 +147,22 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "orbite") return RunOrbitSearch(argc, argv);
     std::string startFile;
     long drawn = 6;
+    CoveringMethod method = CoveringMethod::Automatic;
     // Options come after the positional arguments, in any order.
     while (argc > 2) {
         const std::string option = argv[argc - 2];
+        const std::string value = argv[argc - 1];
         if (option == "--inizio") {
-            startFile = argv[argc - 1];
+            startFile = value;
+        } else if (option == "--metodo") {
+            if (value == "ricottura")
+                method = CoveringMethod::Annealing;
+            else if (value == "pesi")
+                method = CoveringMethod::Breakout;
+            else if (value == "tabu")
+                method = CoveringMethod::Tabu;
+            else
+                return Usage(), 2;
         } else if (option == "--estratti") {
             if (!ParseInt(argv[argc - 1], 2, 6, drawn)) {
                 Usage();
@@ -183,6 +203,7 @@ int main(int argc, char** argv) {
     request.threads = static_cast<int>(threads);
     request.target = static_cast<int>(target);
     request.patience = static_cast<double>(patience);
+    request.method = method;
     if (!startFile.empty() && !ReadColumns(startFile, request.start)) {
         std::cerr << "copertura iniziale illeggibile: " << startFile << "\n";
         return 1;

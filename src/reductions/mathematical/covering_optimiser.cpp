@@ -9,6 +9,7 @@
 #include <limits>
 #include <stdexcept>
 #include <thread>
+#include <unordered_map>
 
 namespace {
 
@@ -26,6 +27,9 @@ constexpr double kEndTemperature = 0.04;
 constexpr std::uint32_t kRandomMovesPerMille = 300;
 // Moves during which a number put into a column by the breakout search stays there.
 constexpr std::uint64_t kTabuTenure = 3;
+// Moves during which a column taken out by the tabu search may not come back. Large coverings
+// built by hand or from designs shed many columns this way where annealing finds nothing.
+constexpr std::uint64_t kRemovedTenure = 50;
 
 int ItemSize(const CoveringRequest& request) {
     return request.kind == CoveringKind::Orthogonal ? request.t : request.drawn;
@@ -44,7 +48,9 @@ public:
     Search(const CoveringRequest& request, std::uint32_t seed, Shared& shared)
         : start_(StartMasks(request)), state_(request.v, request.t, ItemSize(request)), rng_(seed),
           shared_(shared), full_(request.v == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << request.v) - 1),
-          useBreakout_(request.kind == CoveringKind::Guarantee) {}
+          method_(request.method != CoveringMethod::Automatic ? request.method
+                  : request.kind == CoveringKind::Guarantee   ? CoveringMethod::Breakout
+                                                              : CoveringMethod::Annealing) {}
 
     void run() {
         for (std::uint64_t mask : start_) state_.addBlock(mask);
@@ -84,7 +90,9 @@ public:
                 calibrate();
                 roundLength = initialRoundLength();
             }
-            const bool solved = useBreakout_ ? breakout(roundLength) : anneal(roundLength);
+            const bool solved = method_ == CoveringMethod::Breakout ? breakout(roundLength)
+                                : method_ == CoveringMethod::Tabu   ? tabuSearch(roundLength)
+                                                                    : anneal(roundLength);
             if (solved) continue;
             ++failedRounds;
             if (overshoot > 0 && failedRounds >= 3) {
@@ -238,6 +246,40 @@ private:
         step_ = uphill > 0 ? std::max(1.0, sum / uphill) : 1.0;
     }
 
+    std::uint64_t randomUncoveredItem() {
+        return state_.unrank(
+            state_.uncoveredItem(DrawBelow(rng_, static_cast<std::uint32_t>(state_.uncoveredCount()))));
+    }
+
+    // The move of least cost among those that make `item` covered: a column one number short of
+    // it swaps one of its other numbers for the missing one. Ties are broken at random; the
+    // block is blocks().size() when no allowed move exists.
+    template <typename Cost, typename Allowed>
+    Move bestAimedMove(std::uint64_t item, Cost&& cost, Allowed&& allowed) {
+        const auto& blocks = state_.blocks();
+        std::int64_t best = std::numeric_limits<std::int64_t>::max();
+        Move chosen{blocks.size(), 0, 0};
+        std::uint32_t ties = 0;
+        for (std::size_t b = 0; b < blocks.size(); ++b) {
+            if (CoveringState::popcount(blocks[b] & item) != state_.t() - 1) continue;
+            for (std::uint64_t xs = blocks[b] & ~item; xs != 0; xs &= xs - 1)
+                for (std::uint64_t ys = item & ~blocks[b]; ys != 0; ys &= ys - 1) {
+                    const int x = __builtin_ctzll(xs);
+                    const int y = __builtin_ctzll(ys);
+                    if (!allowed(b, x, y)) continue;
+                    const std::int64_t d = cost(b, x, y, best);
+                    if (d < best) {
+                        best = d;
+                        chosen = {b, x, y};
+                        ties = 1;
+                    } else if (d == best && DrawBelow(rng_, ++ties) == 0) {
+                        chosen = {b, x, y};
+                    }
+                }
+        }
+        return chosen;
+    }
+
     // Breakout search: for a random uncovered item, make the best move that covers it under the
     // weighted cost (never taking out a number just put into a column), then raise the weights
     // of what is left uncovered. Lotto designs have few columns, each move shifts thousands of
@@ -248,28 +290,12 @@ private:
         for (std::uint64_t i = 0; i < length; ++i) {
             if ((moves_ & 15) == 0 && finished()) return false;
             ++moves_;
-            const std::uint64_t item = state_.unrank(
-                state_.uncoveredItem(DrawBelow(rng_, static_cast<std::uint32_t>(state_.uncoveredCount()))));
-            std::int64_t best = std::numeric_limits<std::int64_t>::max();
-            Move chosen{blocks.size(), 0, 0};
-            std::uint32_t ties = 0;
-            for (std::size_t b = 0; b < blocks.size(); ++b) {
-                if (CoveringState::popcount(blocks[b] & item) != state_.t() - 1) continue;
-                for (std::uint64_t xs = blocks[b] & ~item; xs != 0; xs &= xs - 1)
-                    for (std::uint64_t ys = item & ~blocks[b]; ys != 0; ys &= ys - 1) {
-                        const int x = __builtin_ctzll(xs);
-                        const int y = __builtin_ctzll(ys);
-                        if (tabu_[b * CoveringState::kMaxV + static_cast<std::size_t>(x)] > moves_) continue;
-                        const std::int64_t d = state_.evaluateWeighted(b, x, y);
-                        if (d < best) {
-                            best = d;
-                            chosen = {b, x, y};
-                            ties = 1;
-                        } else if (d == best && DrawBelow(rng_, ++ties) == 0) {
-                            chosen = {b, x, y};
-                        }
-                    }
-            }
+            const Move chosen = bestAimedMove(
+                randomUncoveredItem(),
+                [&](std::size_t b, int x, int y, std::int64_t) { return state_.evaluateWeighted(b, x, y); },
+                [&](std::size_t b, int x, int) {
+                    return tabu_[b * CoveringState::kMaxV + static_cast<std::size_t>(x)] <= moves_;
+                });
             if (chosen.block != blocks.size()) {
                 state_.apply(chosen.block, chosen.x, chosen.y);
                 tabu_[chosen.block * CoveringState::kMaxV + static_cast<std::size_t>(chosen.y)] =
@@ -277,6 +303,37 @@ private:
                 if (state_.uncoveredCount() == 0) return true;
             }
             state_.raiseUncoveredWeights();
+        }
+        return false;
+    }
+
+    // Tabu search: for a random uncovered item, the move that covers it and leaves the fewest
+    // items uncovered, among those that do not bring back a column taken out lately.
+    bool tabuSearch(std::uint64_t length) {
+        const auto& blocks = state_.blocks();
+        for (std::uint64_t i = 0; i < length; ++i) {
+            if ((moves_ & 15) == 0 && finished()) return false;
+            ++moves_;
+            Move chosen = bestAimedMove(
+                randomUncoveredItem(),
+                [&](std::size_t b, int x, int y, std::int64_t best) {
+                    const auto d = state_.evaluate(b, x, y, best);
+                    return d.lost - d.gained;
+                },
+                [&](std::size_t b, int x, int y) {
+                    const auto it =
+                        removedUntil_.find((blocks[b] & ~(std::uint64_t{1} << x)) | std::uint64_t{1} << y);
+                    return it == removedUntil_.end() || it->second <= moves_;
+                });
+            if (chosen.block == blocks.size()) {
+                const std::size_t b = DrawBelow(rng_, static_cast<std::uint32_t>(blocks.size()));
+                chosen = {b, randomMember(blocks[b]), randomMember(full_ & ~blocks[b])};
+            }
+            removedUntil_[blocks[chosen.block]] = moves_ + kRemovedTenure;
+            state_.apply(chosen.block, chosen.x, chosen.y);
+            if (removedUntil_.size() > 64 * kRemovedTenure)
+                std::erase_if(removedUntil_, [&](const auto& entry) { return entry.second <= moves_; });
+            if (state_.uncoveredCount() == 0) return true;
         }
         return false;
     }
@@ -327,7 +384,8 @@ private:
     SteadyTime lastImprovement_ = std::chrono::steady_clock::now();
     std::vector<std::size_t> near_;
     std::vector<std::uint64_t> scratch_;
-    bool useBreakout_;
+    CoveringMethod method_;
+    std::unordered_map<std::uint64_t, std::uint64_t> removedUntil_; // column -> first move it may return
     std::vector<std::uint64_t> tabu_; // per column and number: the move before which it must stay
     double step_ = 1.0;
     int greedySize_ = 0;

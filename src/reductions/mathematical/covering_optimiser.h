@@ -13,6 +13,14 @@ enum class CoveringKind {
 
 using CoveringColumn = std::array<std::uint8_t, 6>; // ascending numbers 1..v
 
+// How a search at a fixed number of columns looks for a covering.
+enum class CoveringMethod {
+    Automatic, // annealing for orthogonal tables, breakout for guarantee ones
+    Annealing, // random moves accepted by temperature
+    Breakout,  // the best move under item weights that grow while an item stays uncovered
+    Tabu,      // the best move by uncovered count, a column just taken out staying out a while
+};
+
 struct CoveringRequest {
     CoveringKind kind = CoveringKind::Orthogonal;
     int v = 7;
@@ -32,6 +40,7 @@ struct CoveringRequest {
     std::vector<CoveringColumn> start;
     double patience = 0.0; // seconds without a smaller covering after which a search gives
                            // up, 0 for none
+    CoveringMethod method = CoveringMethod::Automatic;
 };
 
 struct CoveringResult {

@@ -107,6 +107,7 @@ Rows Transpose(const Rows& rows, std::size_t columns) {
 // The set-cover problem between orbits: which item orbits each column orbit covers.
 struct OrbitProblem {
     std::vector<std::uint64_t> representative; // one column of each column orbit
+    std::vector<std::uint32_t> columnOrbit;    // orbit of each column, by rank
     std::vector<std::uint32_t> orbitSize;      // columns in each column orbit
     Rows covers;                               // per column orbit: item orbits covered
     Rows coveredBy;                            // per item orbit: column orbits covering it
@@ -142,22 +143,22 @@ OrbitProblem BuildProblem(const OrbitCoveringRequest& request, const std::vector
         problem.itemOrbits = id;
     }
 
-    std::vector<bool> seen(ranks.count(v, 6), false);
+    problem.columnOrbit.assign(ranks.count(v, 6), kNone);
     std::vector<std::uint32_t> stamp(problem.itemOrbits, kNone);
     std::vector<std::uint64_t> inside, outside;
     std::uint64_t mask = 0x3F;
-    for (std::uint64_t r = 0; r < seen.size(); ++r, mask = SubsetRanks::next(mask)) {
-        if (seen[r]) continue;
+    for (std::uint64_t r = 0; r < problem.columnOrbit.size(); ++r, mask = SubsetRanks::next(mask)) {
+        if (problem.columnOrbit[r] != kNone) continue;
+        const auto column = static_cast<std::uint32_t>(problem.representative.size());
         WalkOrbit(
             mask, group,
             [&](std::uint64_t s) {
-                std::vector<bool>::reference slot = seen[ranks.rank(s)];
-                if (slot) return false;
-                slot = true;
+                std::uint32_t& slot = problem.columnOrbit[ranks.rank(s)];
+                if (slot != kNone) return false;
+                slot = column;
                 return true;
             },
             stack, orbit);
-        const auto column = static_cast<std::uint32_t>(problem.representative.size());
         problem.representative.push_back(mask);
         problem.orbitSize.push_back(static_cast<std::uint32_t>(orbit.size()));
         auto note = [&](std::uint64_t item) {
@@ -208,8 +209,10 @@ public:
             score_[b] = static_cast<std::int64_t>(p.covers.end(b) - p.covers.begin(b));
     }
 
-    // Adds the orbit of best gain per column until everything is covered.
-    void greedy() {
+    // Adds the orbit of best gain per column until everything is covered, after the given orbits.
+    void greedy(const std::vector<std::uint32_t>& first) {
+        for (std::uint32_t b : first)
+            if (!chosen_[b]) add(b);
         while (!uncovered_.empty()) {
             std::size_t best = 0;
             double bestRatio = -1;
@@ -408,10 +411,24 @@ OrbitCoveringResult SearchInvariantCovering(const OrbitCoveringRequest& request)
         }
         group.emplace_back(image);
     }
+    std::vector<std::uint64_t> startMasks;
+    for (const CoveringColumn& c : request.start) {
+        std::uint64_t mask = 0;
+        for (std::uint8_t n : c) {
+            if (n < 1 || n > request.v) throw std::invalid_argument("start column outside 1..v");
+            mask |= std::uint64_t{1} << (n - 1);
+        }
+        if (__builtin_popcountll(mask) != 6)
+            throw std::invalid_argument("start column with a repeated number");
+        startMasks.push_back(mask);
+    }
     const auto start = std::chrono::steady_clock::now();
     const OrbitProblem problem = BuildProblem(request, group);
+    std::vector<std::uint32_t> first;
+    const SubsetRanks ranks(request.v);
+    for (std::uint64_t mask : startMasks) first.push_back(problem.columnOrbit[ranks.rank(mask)]);
     OrbitSearch search(problem, request.seed);
-    search.greedy();
+    search.greedy(first);
     OrbitCoveringResult result;
     result.greedySize = static_cast<int>(search.bestSize());
     const auto deadline = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(

@@ -23,19 +23,22 @@ struct OrbitCoveringRequest {
     std::uint64_t maxSteps = 0; // steps of the local search, 0 for none
     std::uint32_t seed = 1;
     int target = 0; // stop once a covering of at most this many columns is found
+    // Columns to start from instead of the greedy alone: the orbit of each is taken, and the greedy
+    // completes whatever they leave uncovered.
+    std::vector<CoveringColumn> start;
 };
 
 struct OrbitCoveringResult {
     std::vector<CoveringColumn> columns; // sorted; every image of every chosen orbit
-    int greedySize = 0;                  // columns of the greedy orbit covering it started from
+    int greedySize = 0;                  // columns of the covering it started from
     std::size_t itemOrbits = 0;
     std::size_t columnOrbits = 0;
     std::uint64_t steps = 0;
     double seconds = 0.0;
 };
 
-// Throws std::invalid_argument for v outside 7..32, t outside 2..5, drawn outside t..6, or a
-// generator that is not a permutation of 0..v-1.
+// Throws std::invalid_argument for v outside 7..32, t outside 2..5, drawn outside t..6, a
+// generator that is not a permutation of 0..v-1, or a start column that is not six numbers of 1..v.
 OrbitCoveringResult SearchInvariantCovering(const OrbitCoveringRequest& request);
 
 // Parses a generator written as cycles of 1-based numbers, "(1 2 3)(4 5 6)" (blanks or commas

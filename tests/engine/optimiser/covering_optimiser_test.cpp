@@ -46,39 +46,45 @@ const KnownOptimum kKnown[] = {
 };
 
 TEST(CoveringOptimiser, ReachesKnownOptimaOnSmallTables) {
-    for (const auto& k : kKnown) {
-        const auto name = std::string(k.kind == CoveringKind::Orthogonal ? "orto" : "gara");
-        SCOPED_TRACE(name + " v=" + std::to_string(k.v) + " t=" + std::to_string(k.t));
-        auto request = Request(k.kind, k.v, k.t);
-        request.target = k.size;
-        const auto result = OptimiseCovering(request);
-        EXPECT_EQ(static_cast<int>(result.columns.size()), k.size);
-        EXPECT_GE(result.greedySize, static_cast<int>(result.columns.size()));
-        EXPECT_EQ(checker::CountUncovered(name, k.v, k.t, AsColumns(result)), 0);
-    }
+    for (const auto method : {CoveringMethod::Automatic, CoveringMethod::Tabu})
+        for (const auto& k : kKnown) {
+            const auto name = std::string(k.kind == CoveringKind::Orthogonal ? "orto" : "gara");
+            SCOPED_TRACE(name + " v=" + std::to_string(k.v) + " t=" + std::to_string(k.t) +
+                         (method == CoveringMethod::Tabu ? " tabu" : ""));
+            auto request = Request(k.kind, k.v, k.t);
+            request.target = k.size;
+            request.method = method;
+            const auto result = OptimiseCovering(request);
+            EXPECT_EQ(static_cast<int>(result.columns.size()), k.size);
+            EXPECT_GE(result.greedySize, static_cast<int>(result.columns.size()));
+            EXPECT_EQ(checker::CountUncovered(name, k.v, k.t, AsColumns(result)), 0);
+        }
 }
 
 TEST(CoveringOptimiser, OutputAlwaysCoversWhateverTheBudget) {
     // Budgets so small that the search stops at the greedy start or a few columns below it.
-    for (std::uint64_t moves : {1ull, 300ull, 3'000ull})
-        for (const auto& [name, kind, v, t] : {std::tuple{"orto", CoveringKind::Orthogonal, 14, 3},
-                                               std::tuple{"orto", CoveringKind::Orthogonal, 11, 4},
-                                               std::tuple{"gara", CoveringKind::Guarantee, 15, 3},
-                                               std::tuple{"gara", CoveringKind::Guarantee, 11, 4}}) {
-            auto request = Request(kind, v, t);
-            request.maxMoves = moves;
-            const auto result = OptimiseCovering(request);
-            ASSERT_FALSE(result.columns.empty());
-            EXPECT_EQ(checker::CountUncovered(name, v, t, AsColumns(result)), 0) << name << v << t << moves;
-            for (const auto& c : result.columns)
-                for (int i = 0; i < 6; ++i) {
-                    EXPECT_GE(c[i], 1);
-                    EXPECT_LE(c[i], v);
-                    if (i > 0) {
-                        EXPECT_LT(c[i - 1], c[i]);
+    for (const auto method : {CoveringMethod::Automatic, CoveringMethod::Tabu})
+        for (std::uint64_t moves : {1ull, 300ull, 3'000ull})
+            for (const auto& [name, kind, v, t] : {std::tuple{"orto", CoveringKind::Orthogonal, 14, 3},
+                                                   std::tuple{"orto", CoveringKind::Orthogonal, 11, 4},
+                                                   std::tuple{"gara", CoveringKind::Guarantee, 15, 3},
+                                                   std::tuple{"gara", CoveringKind::Guarantee, 11, 4}}) {
+                auto request = Request(kind, v, t);
+                request.maxMoves = moves;
+                request.method = method;
+                const auto result = OptimiseCovering(request);
+                ASSERT_FALSE(result.columns.empty());
+                EXPECT_EQ(checker::CountUncovered(name, v, t, AsColumns(result)), 0)
+                    << name << v << t << moves;
+                for (const auto& c : result.columns)
+                    for (int i = 0; i < 6; ++i) {
+                        EXPECT_GE(c[i], 1);
+                        EXPECT_LE(c[i], v);
+                        if (i > 0) {
+                            EXPECT_LT(c[i - 1], c[i]);
+                        }
                     }
-                }
-        }
+            }
 }
 
 TEST(CoveringOptimiser, OneThreadIsDeterministicPerSeed) {

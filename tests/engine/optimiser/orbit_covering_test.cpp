@@ -82,6 +82,34 @@ TEST(OrbitCovering, PlainSearchReachesSmallOptima) {
     }
 }
 
+TEST(OrbitCovering, StartsFromTheOrbitsOfGivenColumns) {
+    // Under x -> x+1 mod 13 the orbit of {1..6} (13 columns) misses the pairs at distance 6: the
+    // greedy adds more.
+    auto request = Request({CoveringKind::Orthogonal, 13, 2, 6, {"13"}});
+    request.start = {{1, 2, 3, 4, 5, 6}};
+    request.maxSteps = 1;
+    const auto partial = SearchInvariantCovering(request);
+    EXPECT_GT(partial.greedySize, 13);
+    std::vector<checker::Column> columns;
+    for (const auto& c : partial.columns) columns.emplace_back(c.begin(), c.end());
+    EXPECT_EQ(checker::CountUncovered("orto", 13, 2, columns, 6), 0);
+
+    // A complete start with a column too many is kept whole as the start and then improved.
+    request = Request({CoveringKind::Orthogonal, 11, 3, 6, {}});
+    const auto found = SearchInvariantCovering(request);
+    request.start = found.columns;
+    request.start.push_back({1, 2, 3, 4, 5, 6});
+    request.maxSteps = 10;
+    const auto again = SearchInvariantCovering(request);
+    EXPECT_EQ(again.greedySize, static_cast<int>(found.columns.size()) + 1);
+    EXPECT_LE(again.columns.size(), found.columns.size());
+
+    for (const CoveringColumn bad : {CoveringColumn{1, 2, 3, 4, 5, 12}, CoveringColumn{1, 1, 2, 3, 4, 5}}) {
+        request.start = {bad};
+        EXPECT_THROW(SearchInvariantCovering(request), std::invalid_argument);
+    }
+}
+
 TEST(OrbitCovering, ParsesGenerators) {
     std::vector<int> image;
     ASSERT_TRUE(ParseGenerator("(1 3 2)(4,5)", 7, image));
