@@ -362,16 +362,7 @@ private:
 
     static std::vector<std::uint64_t> StartMasks(const CoveringRequest& request) {
         std::vector<std::uint64_t> masks;
-        for (const auto& column : request.start) {
-            std::uint64_t mask = 0;
-            for (std::uint8_t n : column) {
-                if (n < 1 || n > request.v) throw std::invalid_argument("start column out of range");
-                mask |= std::uint64_t{1} << (n - 1);
-            }
-            if (CoveringState::popcount(mask) != CoveringState::kBlockSize)
-                throw std::invalid_argument("start column with a repeated number");
-            masks.push_back(mask);
-        }
+        for (const auto& column : request.start) masks.push_back(ColumnMask(column, request.v));
         return masks;
     }
 
@@ -401,6 +392,17 @@ CoveringColumn ToColumn(std::uint64_t mask) {
 }
 
 } // namespace
+
+std::uint64_t ColumnMask(const CoveringColumn& column, int v) {
+    std::uint64_t mask = 0;
+    for (std::uint8_t n : column) {
+        if (n < 1 || n > v) throw std::invalid_argument("column number out of range");
+        mask |= std::uint64_t{1} << (n - 1);
+    }
+    if (CoveringState::popcount(mask) != CoveringState::kBlockSize)
+        throw std::invalid_argument("column with a repeated number");
+    return mask;
+}
 
 CoveringResult OptimiseCovering(const CoveringRequest& request) {
     if (request.v < 7 || request.v > CoveringState::kMaxV || request.t < 2 || request.t > 5 ||

@@ -13,6 +13,10 @@ enum class CoveringKind {
 
 using CoveringColumn = std::array<std::uint8_t, 6>; // ascending numbers 1..v
 
+// Bit n-1 for each number n of the column. Throws std::invalid_argument unless the column holds
+// six distinct numbers of 1..v.
+std::uint64_t ColumnMask(const CoveringColumn& column, int v);
+
 // How a search at a fixed number of columns looks for a covering.
 enum class CoveringMethod {
     Automatic, // annealing for orthogonal tables, breakout for guarantee ones

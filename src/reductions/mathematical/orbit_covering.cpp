@@ -412,16 +412,7 @@ OrbitCoveringResult SearchInvariantCovering(const OrbitCoveringRequest& request)
         group.emplace_back(image);
     }
     std::vector<std::uint64_t> startMasks;
-    for (const CoveringColumn& c : request.start) {
-        std::uint64_t mask = 0;
-        for (std::uint8_t n : c) {
-            if (n < 1 || n > request.v) throw std::invalid_argument("start column outside 1..v");
-            mask |= std::uint64_t{1} << (n - 1);
-        }
-        if (__builtin_popcountll(mask) != 6)
-            throw std::invalid_argument("start column with a repeated number");
-        startMasks.push_back(mask);
-    }
+    for (const CoveringColumn& c : request.start) startMasks.push_back(ColumnMask(c, request.v));
     const auto start = std::chrono::steady_clock::now();
     const OrbitProblem problem = BuildProblem(request, group);
     std::vector<std::uint32_t> first;
