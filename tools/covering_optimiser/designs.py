@@ -8,7 +8,8 @@ coverings of nearby forecast sizes derived from them:
 
 Each is checked (every triple in exactly one block) before it is written. A covering of v - 1 points
 comes from one of v by moving the last point, in the blocks holding it, to a point the block lacks;
-the optimiser then starts from it (--inizio) and tries to drop columns. A covering of more points
+the optimiser then starts from it (--inizio) and tries to drop columns; `togli` does this for any
+covering file. A covering of more points
 starts from the design alone: the optimiser completes it greedily.
 
 A lotto design with guarantee 3 on v numbers also comes from two disjoint forecasts: of any six
@@ -27,6 +28,7 @@ are completed by the optimiser (--inizio), which then tries to drop columns.
 
 Usage: designs.py <output folder>
        designs.py unisci <first covering> <n> <second covering> <output file>
+       designs.py togli <covering of v numbers> <v> <output file>
        designs.py coppie <n> <columns> <seed> <output file>
        designs.py estendi <covering of v - 1 numbers> <v> <pair covering of v - 1> <output file>
        designs.py ciclica <cycles> <length> <fixed> <t> <k> <seed> <moves> <output file>
@@ -278,6 +280,9 @@ def main():
         v = int(sys.argv[3])
         columns = read(sys.argv[2]) + [tuple(sorted(block + (v,))) for block in read(sys.argv[4])]
         write('.', sys.argv[5], sorted(set(columns)))
+        return
+    if len(sys.argv) == 5 and sys.argv[1] == 'togli':
+        write('.', sys.argv[4], drop_last_point(read(sys.argv[2]), int(sys.argv[3])))
         return
     if len(sys.argv) == 6 and sys.argv[1] == 'unisci':
         write('.', sys.argv[5], join(read(sys.argv[2]), int(sys.argv[3]), read(sys.argv[4])))
