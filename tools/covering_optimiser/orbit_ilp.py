@@ -52,18 +52,21 @@ def then(x, g):
     return tuple(g[i] for i in x)
 
 
-def closure(generators, n):
-    identity = tuple(range(n))
-    seen = {identity}
-    stack = [identity]
+def reach(start, generators, apply):
+    """Everything that the generators carry start to, start included."""
+    seen, stack = {start}, [start]
     while stack:
         x = stack.pop()
         for g in generators:
-            y = then(x, g)
+            y = apply(x, g)
             if y not in seen:
                 seen.add(y)
                 stack.append(y)
     return seen
+
+
+def closure(generators, n):
+    return reach(tuple(range(n)), generators, then)
 
 
 def action(group, subgroups, fixed):
@@ -105,32 +108,16 @@ def orbits(v, k, perms):
         mask = sum(1 << x for x in subset)
         if mask in number:
             continue
-        number[mask] = len(representatives)
-        stack, size = [mask], 1
-        while stack:
-            m = stack.pop()
-            for p in perms:
-                image = mask_image(m, p)
-                if image not in number:
-                    number[image] = len(representatives)
-                    stack.append(image)
-                    size += 1
+        members = reach(mask, perms, mask_image)
+        for m in members:
+            number[m] = len(representatives)
         representatives.append(subset)
-        sizes.append(size)
+        sizes.append(len(members))
     return number, representatives, sizes
 
 
 def orbit_of(subset, perms):
-    start = sum(1 << x for x in subset)
-    seen, stack = {start}, [start]
-    while stack:
-        m = stack.pop()
-        for p in perms:
-            image = mask_image(m, p)
-            if image not in seen:
-                seen.add(image)
-                stack.append(image)
-    return sorted(seen)
+    return sorted(reach(sum(1 << x for x in subset), perms, mask_image))
 
 
 def solve(v, t, seconds, perms):
