@@ -9,8 +9,8 @@ coverings of nearby forecast sizes derived from them:
 Each is checked (every triple in exactly one block) before it is written. A covering of v - 1 points
 comes from one of v by moving the last point, in the blocks holding it, to a point the block lacks;
 the optimiser then starts from it (--inizio) and tries to drop columns; `togli` does this for any
-covering file. A covering of more points
-starts from the design alone: the optimiser completes it greedily.
+covering file. A covering of more points starts from the design alone: the optimiser completes it
+greedily.
 
 A lotto design with guarantee 3 on v numbers also comes from two disjoint forecasts: of any six
 numbers drawn, at least three fall in the first n or at least four in the other v - n. So an
